@@ -1,0 +1,394 @@
+#!/usr/bin/python3
+"""Build the binary resources of Pandor 7 from the text pixel maps.
+
+Usage:
+    python3 scripts/make_resources.py --art resources/art --out OUTDIR
+
+Every picture the program shows (icon, cursors, tree images, button glyphs)
+lives in resources/art/ as a plain text pixel map so that changes can be
+reviewed in a diff.  This script turns them into the files the resource
+script includes:
+
+    mainicon.ico       one 32x32 image, 4 bit (16 colour palette), XOR + AND mask
+    czoom.cur          32x32 monochrome cursor, hot spot taken from the map
+    cnozoom.cur        32x32 monochrome cursor, hot spot taken from the map
+    node_images.bmp    112x16, 24 bit: seven 16x16 tree images side by side
+    glyph_ende.bmp     32x16, 24 bit: normal glyph | disabled glyph
+    glyph_suchen.bmp   32x16, 24 bit: normal glyph | disabled glyph
+
+In all .bmp files transparent pixels are magenta (255,0,255); the program
+loads them as masked image lists / glyphs with magenta as the mask colour,
+so magenta must not be used as a real colour in those maps.
+
+Pixel map format (one file per resource):
+
+    # comment lines start with '#', blank lines are ignored
+    size 16 16                      width and height of each image
+    hotspot 0 0                     cursors only: x y of the hot spot
+    colour .  transparent           legend: one character per colour
+    colour K  0 0 0     black       R G B (0..255), then an optional name
+    image 0 closed folder           index (0, 1, ...) and a label
+    ................                exactly <height> rows of <width>
+    ...                             legend characters follow
+
+The script checks everything before it writes anything and stops with
+"file:line: message" on the first problem.  Output is deterministic.
+"""
+
+import argparse
+import os
+import struct
+import sys
+
+TRANSPARENT = None
+MAGENTA = (255, 0, 255)
+
+# The 16 colours of the standard Windows/VGA palette in the usual index order.
+VGA16 = [
+    (0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0),
+    (0, 0, 128), (128, 0, 128), (0, 128, 128), (192, 192, 192),
+    (128, 128, 128), (255, 0, 0), (0, 255, 0), (255, 255, 0),
+    (0, 0, 255), (255, 0, 255), (0, 255, 255), (255, 255, 255),
+]
+
+# What each resource must look like: map file -> (width, height, images, kind)
+RESOURCES = {
+    "mainicon.txt": (32, 32, 1, "icon"),
+    "czoom.txt": (32, 32, 1, "cursor"),
+    "cnozoom.txt": (32, 32, 1, "cursor"),
+    "node_images.txt": (16, 16, 7, "strip"),
+    "glyph_ende.txt": (16, 16, 1, "glyph"),
+    "glyph_suchen.txt": (16, 16, 1, "glyph"),
+}
+
+
+class ArtError(Exception):
+    pass
+
+
+class PixelMap:
+    def __init__(self, path):
+        self.path = path
+        self.width = None
+        self.height = None
+        self.hotspot = None
+        self.legend = {}
+        self.images = []        # list of (label, rows of colours)
+
+
+def fail(path, lineno, message):
+    where = path if lineno is None else "%s:%d" % (path, lineno)
+    raise ArtError("%s: %s" % (where, message))
+
+
+def parse_int(path, lineno, text, what, lo, hi):
+    try:
+        value = int(text, 10)
+    except ValueError:
+        fail(path, lineno, "%s '%s' is not a number" % (what, text))
+    if not lo <= value <= hi:
+        fail(path, lineno, "%s %d out of range %d..%d" % (what, value, lo, hi))
+    return value
+
+
+def read_map(path, display):
+    """Parse and validate one pixel map file."""
+    pm = PixelMap(display)
+    try:
+        with open(path, "r", encoding="utf-8") as f:
+            lines = f.read().split("\n")
+    except OSError as e:
+        fail(display, None, "cannot read: %s" % e.strerror)
+    except UnicodeDecodeError:
+        fail(display, None, "not valid UTF-8 text")
+
+    current = None          # rows of the image being read
+    current_start = None
+    for lineno, raw in enumerate(lines, 1):
+        line = raw.rstrip("\r").rstrip()
+        if current is not None:
+            # inside an image: every non-blank line is a pixel row
+            if not line:
+                fail(display, lineno, "expected a pixel row (image started on "
+                     "line %d has %d of %d rows)"
+                     % (current_start, len(current), pm.height))
+            if len(line) != pm.width:
+                fail(display, lineno, "row has %d pixels, expected %d"
+                     % (len(line), pm.width))
+            row = []
+            for col, ch in enumerate(line):
+                if ch not in pm.legend:
+                    fail(display, lineno, "column %d: character '%s' is not in "
+                         "the legend" % (col + 1, ch))
+                row.append(pm.legend[ch])
+            current.append(row)
+            if len(current) == pm.height:
+                current = None
+            continue
+
+        stripped = line.strip()
+        if not stripped or stripped.startswith("#"):
+            continue
+        words = stripped.split()
+        key = words[0]
+        if key == "size":
+            if pm.width is not None:
+                fail(display, lineno, "'size' given twice")
+            if len(words) != 3:
+                fail(display, lineno, "expected 'size WIDTH HEIGHT'")
+            pm.width = parse_int(display, lineno, words[1], "width", 1, 256)
+            pm.height = parse_int(display, lineno, words[2], "height", 1, 256)
+        elif key == "hotspot":
+            if pm.hotspot is not None:
+                fail(display, lineno, "'hotspot' given twice")
+            if len(words) != 3:
+                fail(display, lineno, "expected 'hotspot X Y'")
+            pm.hotspot = (parse_int(display, lineno, words[1], "hotspot x", 0, 255),
+                          parse_int(display, lineno, words[2], "hotspot y", 0, 255))
+        elif key == "colour":
+            if pm.images:
+                fail(display, lineno, "legend entries must come before the images")
+            if len(words) < 3:
+                fail(display, lineno, "expected 'colour CHAR R G B [name]' or "
+                     "'colour CHAR transparent'")
+            ch = words[1]
+            if len(ch) != 1:
+                fail(display, lineno, "legend key '%s' must be one character" % ch)
+            if ch == "#":
+                fail(display, lineno, "'#' cannot be a legend key")
+            if ch in pm.legend:
+                fail(display, lineno, "legend key '%s' defined twice" % ch)
+            if words[2] == "transparent":
+                if TRANSPARENT in pm.legend.values():
+                    fail(display, lineno, "only one character may be transparent")
+                pm.legend[ch] = TRANSPARENT
+            else:
+                if len(words) < 5:
+                    fail(display, lineno, "expected 'colour %s R G B [name]'" % ch)
+                pm.legend[ch] = tuple(
+                    parse_int(display, lineno, w, "colour component", 0, 255)
+                    for w in words[2:5])
+        elif key == "image":
+            if pm.width is None:
+                fail(display, lineno, "'size' must come before the first image")
+            if not pm.legend:
+                fail(display, lineno, "the legend must come before the first image")
+            if len(words) < 2:
+                fail(display, lineno, "expected 'image INDEX [label]'")
+            index = parse_int(display, lineno, words[1], "image index", 0, 255)
+            if index != len(pm.images):
+                fail(display, lineno, "image index %d out of order, expected %d"
+                     % (index, len(pm.images)))
+            current = []
+            current_start = lineno
+            pm.images.append((" ".join(words[2:]), current))
+        else:
+            fail(display, lineno, "unknown keyword '%s'" % key)
+
+    if current is not None:
+        fail(display, len(lines), "image started on line %d has only %d of %d rows"
+             % (current_start, len(current), pm.height))
+    if pm.width is None:
+        fail(display, None, "no 'size' line")
+    if TRANSPARENT not in pm.legend.values():
+        fail(display, None, "the legend has no transparent character")
+    return pm
+
+
+def check_resource(pm, name):
+    width, height, count, kind = RESOURCES[name]
+    if (pm.width, pm.height) != (width, height):
+        fail(pm.path, None, "size is %dx%d, expected %dx%d"
+             % (pm.width, pm.height, width, height))
+    if len(pm.images) != count:
+        fail(pm.path, None, "has %d image(s), expected %d" % (len(pm.images), count))
+    if kind == "cursor":
+        if pm.hotspot is None:
+            fail(pm.path, None, "a cursor needs a 'hotspot X Y' line")
+        if pm.hotspot[0] >= width or pm.hotspot[1] >= height:
+            fail(pm.path, None, "hotspot %d,%d lies outside the image" % pm.hotspot)
+    elif pm.hotspot is not None:
+        fail(pm.path, None, "'hotspot' is only meaningful for cursors")
+    for ch, colour in sorted(pm.legend.items()):
+        if colour is TRANSPARENT:
+            continue
+        if kind == "icon" and colour not in VGA16:
+            fail(pm.path, None, "legend colour '%s' = %d %d %d is not one of the "
+                 "16 standard palette colours" % ((ch,) + colour))
+        if kind == "cursor" and colour not in ((0, 0, 0), (255, 255, 255)):
+            fail(pm.path, None, "legend colour '%s': a monochrome cursor can only "
+                 "use black, white and transparent" % ch)
+        if kind in ("strip", "glyph") and colour == MAGENTA:
+            fail(pm.path, None, "legend colour '%s' is magenta, which is reserved "
+                 "as the transparent colour" % ch)
+
+
+# ---------------------------------------------------------------------------
+# Writers
+
+def info_header(width, height, bpp, image_size, colours_used):
+    return struct.pack("<IiiHHIIiiII", 40, width, height, 1, bpp, 0,
+                       image_size, 0, 0, colours_used, 0)
+
+
+def pack_bits(bits, row_bytes):
+    """Pack a list of 0/1 values, MSB first, padded to row_bytes."""
+    out = bytearray(row_bytes)
+    for i, b in enumerate(bits):
+        if b:
+            out[i >> 3] |= 0x80 >> (i & 7)
+    return bytes(out)
+
+
+def stride(width, bpp):
+    return ((width * bpp + 31) // 32) * 4
+
+
+def and_mask(pixels):
+    width = len(pixels[0])
+    return b"".join(pack_bits([1 if p is TRANSPARENT else 0 for p in row],
+                              stride(width, 1))
+                    for row in reversed(pixels))
+
+
+def make_ico(pixels):
+    height = len(pixels)
+    width = len(pixels[0])
+    row_bytes = stride(width, 4)
+    xor = bytearray()
+    for row in reversed(pixels):
+        line = bytearray(row_bytes)
+        for x, p in enumerate(row):
+            index = 0 if p is TRANSPARENT else VGA16.index(p)
+            line[x >> 1] |= index << (0 if x & 1 else 4)
+        xor += line
+    mask = and_mask(pixels)
+    palette = b"".join(struct.pack("<BBBB", b, g, r, 0) for r, g, b in VGA16)
+    body = (info_header(width, height * 2, 4, len(xor) + len(mask), 16)
+            + palette + bytes(xor) + mask)
+    header = struct.pack("<HHH", 0, 1, 1)
+    entry = struct.pack("<BBBBHHII", width & 0xFF, height & 0xFF, 16, 0, 1, 4,
+                        len(body), 6 + 16)
+    return header + entry + body
+
+
+def make_cur(pixels, hotspot):
+    height = len(pixels)
+    width = len(pixels[0])
+    row_bytes = stride(width, 1)
+    xor = b"".join(pack_bits([1 if p == (255, 255, 255) else 0 for p in row],
+                             row_bytes)
+                   for row in reversed(pixels))
+    mask = and_mask(pixels)
+    palette = struct.pack("<BBBBBBBB", 0, 0, 0, 0, 255, 255, 255, 0)
+    body = (info_header(width, height * 2, 1, len(xor) + len(mask), 2)
+            + palette + xor + mask)
+    header = struct.pack("<HHH", 0, 2, 1)
+    entry = struct.pack("<BBBBHHII", width & 0xFF, height & 0xFF, 2, 0,
+                        hotspot[0], hotspot[1], len(body), 6 + 16)
+    return header + entry + body
+
+
+def make_bmp24(pixels):
+    height = len(pixels)
+    width = len(pixels[0])
+    row_bytes = stride(width, 24)
+    data = bytearray()
+    for row in reversed(pixels):
+        line = bytearray()
+        for p in row:
+            r, g, b = MAGENTA if p is TRANSPARENT else p
+            line += bytes((b, g, r))
+        line += bytes(row_bytes - len(line))
+        data += line
+    offset = 14 + 40
+    file_header = struct.pack("<2sIHHI", b"BM", offset + len(data), 0, 0, offset)
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0,
+                       len(data), 2835, 2835, 0, 0)
+    return file_header + info + bytes(data)
+
+
+def side_by_side(images):
+    height = len(images[0])
+    return [sum((img[y] for img in images), []) for y in range(height)]
+
+
+def luma(colour):
+    r, g, b = colour
+    return (299 * r + 587 * g + 114 * b) // 1000
+
+
+def disabled(pixels):
+    """Etched grey version of a glyph, the way disabled buttons look.
+
+    Every dark pixel of the glyph becomes mid grey; a white copy of the same
+    shape, moved one pixel right and down, sits underneath so the picture
+    looks engraved into the button face.  Light pixels vanish.
+    """
+    height = len(pixels)
+    width = len(pixels[0])
+    dark = [[p is not TRANSPARENT and luma(p) < 150 for p in row] for row in pixels]
+    out = [[TRANSPARENT] * width for _ in range(height)]
+    for y in range(height):
+        for x in range(width):
+            if dark[y][x] and x + 1 < width and y + 1 < height:
+                out[y + 1][x + 1] = (255, 255, 255)
+    for y in range(height):
+        for x in range(width):
+            if dark[y][x]:
+                out[y][x] = (128, 128, 128)
+    return out
+
+
+def build(art_dir):
+    """Read every map and return {output file name: bytes}."""
+    maps = {}
+    for name in RESOURCES:
+        path = os.path.join(art_dir, name)
+        pm = read_map(path, path)
+        check_resource(pm, name)
+        maps[name] = pm
+
+    def first(name):
+        return maps[name].images[0][1]
+
+    outputs = {
+        "mainicon.ico": make_ico(first("mainicon.txt")),
+        "czoom.cur": make_cur(first("czoom.txt"), maps["czoom.txt"].hotspot),
+        "cnozoom.cur": make_cur(first("cnozoom.txt"), maps["cnozoom.txt"].hotspot),
+        "node_images.bmp": make_bmp24(side_by_side(
+            [img for _, img in maps["node_images.txt"].images])),
+    }
+    for stem in ("glyph_ende", "glyph_suchen"):
+        glyph = first(stem + ".txt")
+        outputs[stem + ".bmp"] = make_bmp24(side_by_side([glyph, disabled(glyph)]))
+    return outputs
+
+
+def main(argv=None):
+    parser = argparse.ArgumentParser(
+        description="Build Pandor 7's icon, cursors and bitmaps from text pixel maps.")
+    parser.add_argument("--art", required=True, help="folder with the *.txt maps")
+    parser.add_argument("--out", required=True, help="folder to write the results to")
+    args = parser.parse_args(argv)
+
+    try:
+        outputs = build(args.art)
+    except ArtError as e:
+        print("make_resources: error: %s" % e, file=sys.stderr)
+        return 1
+
+    try:
+        os.makedirs(args.out, exist_ok=True)
+        for name in sorted(outputs):
+            with open(os.path.join(args.out, name), "wb") as f:
+                f.write(outputs[name])
+    except OSError as e:
+        print("make_resources: error: cannot write %s: %s"
+              % (e.filename or args.out, e.strerror), file=sys.stderr)
+        return 1
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

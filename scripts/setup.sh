@@ -1,0 +1,91 @@
+#!/usr/bin/env bash
+# Installs what building and testing need on Debian 12 and builds libjpeg for
+# the Windows target into a cache outside the source tree. Idempotent: a second
+# run installs and builds nothing.
+set -euo pipefail
+
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+# shellcheck source=scripts/common.sh
+source "$here/common.sh"
+
+packages=(
+  cmake make g++ pkg-config
+  libgtest-dev googletest libbenchmark-dev
+  g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix mingw-w64-i686-dev binutils-mingw-w64-i686
+  nasm dpkg-dev
+  wine wine32:i386
+  xvfb xauth xdotool x11-utils imagemagick
+  python3 libjpeg-turbo-progs
+)
+
+missing_packages() {
+  local p
+  for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || echo "$p"
+  done
+}
+
+as_root() {
+  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+install_packages() {
+  local missing
+  missing=$(missing_packages)
+  [ -z "$missing" ] && return 0
+  echo "setup: installing: $(echo $missing | tr '\n' ' ')"
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    as_root dpkg --add-architecture i386
+  fi
+  as_root apt-get update -q
+  # shellcheck disable=SC2086
+  DEBIAN_FRONTEND=noninteractive as_root apt-get install -y -q --no-install-recommends $missing
+}
+
+ensure_source_entries() {
+  local list=/etc/apt/sources.list.d/pandor7-deb-src.sources
+  if ! grep -rqs '^Types:.*deb-src\|^deb-src ' /etc/apt/sources.list /etc/apt/sources.list.d/; then
+    as_root tee "$list" >/dev/null <<'EOF'
+Types: deb-src
+URIs: http://deb.debian.org/debian
+Suites: bookworm bookworm-updates
+Components: main
+Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
+EOF
+    as_root apt-get update -q
+  fi
+}
+
+build_libjpeg() {
+  [ -f "$PANDOR7_JPEG_PREFIX/lib/libjpeg.a" ] && return 0
+  ensure_source_entries
+  local work
+  work=$(mktemp -d)
+  echo "setup: building libjpeg-turbo for i686-w64-mingw32 into $PANDOR7_JPEG_PREFIX"
+  (cd "$work" && apt-get source -q libjpeg-turbo >/dev/null)
+  local src
+  src=$(find "$work" -maxdepth 1 -type d -name 'libjpeg-turbo-*' | head -n 1)
+  local simd=ON
+  if ! cmake_libjpeg "$src" "$work/build" ON; then
+    echo "setup: libjpeg with SIMD failed to build, building without"
+    simd=OFF
+    cmake_libjpeg "$src" "$work/build-nosimd" OFF
+  fi
+  echo "setup: libjpeg-turbo built (SIMD $simd)"
+  rm -rf "$work"
+}
+
+cmake_libjpeg() {
+  local src=$1 build=$2 simd=$3
+  cmake -S "$src" -B "$build" -G "Unix Makefiles" \
+    -DCMAKE_TOOLCHAIN_FILE="$PANDOR7_ROOT/cmake/mingw-i686.cmake" \
+    -DCMAKE_BUILD_TYPE=Release -DENABLE_SHARED=OFF -DENABLE_STATIC=ON \
+    -DWITH_TURBOJPEG=OFF -DWITH_SIMD="$simd" \
+    -DCMAKE_EXE_LINKER_FLAGS="-static" \
+    -DCMAKE_INSTALL_PREFIX="$PANDOR7_JPEG_PREFIX" >"$build.log" 2>&1 &&
+    cmake --build "$build" -j"$(nproc)" >>"$build.log" 2>&1 &&
+    cmake --install "$build" >>"$build.log" 2>&1
+}
+
+install_packages
+build_libjpeg

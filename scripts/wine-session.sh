@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# wine-session.sh start|stop BUILD_DIR
+# Keeps a private X display and a persistent wineserver running for the tests
+# of one build folder, whose Wine prefix lives inside that folder.
+set -euo pipefail
+
+action=$1
+build=$(cd "$2" && pwd)
+session=$build/wine-session
+prefix=$build/wineprefix
+
+wine_env() {
+  export WINEPREFIX=$prefix WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  export DISPLAY=":$(cat "$session/display")"
+}
+
+start() {
+  stop_quietly
+  mkdir -p "$session"
+  # -displayfd picks a free display number and writes it once the server is ready.
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$session/display.tmp" >/dev/null 2>&1 &
+  echo $! >"$session/xvfb.pid"
+  for _ in $(seq 100); do
+    [ -s "$session/display.tmp" ] && break
+    sleep 0.1
+  done
+  tr -d '\n' <"$session/display.tmp" >"$session/display"
+  [ -s "$session/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
+  wine_env
+  if [ ! -f "$prefix/.initialised" ]; then
+    rm -rf "$prefix"
+    wineboot -i >/dev/null 2>&1
+    wineserver -w
+    touch "$prefix/.initialised"
+  fi
+  wineserver -p
+  cat >"$session/env" <<ENV
+export WINEPREFIX='$WINEPREFIX' WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml='
+export DISPLAY='$DISPLAY'
+ENV
+}
+
+stop_quietly() {
+  if [ -f "$session/env" ]; then
+    (source "$session/env" && wineserver -k) >/dev/null 2>&1 || true
+  fi
+  if [ -f "$session/xvfb.pid" ]; then
+    kill "$(cat "$session/xvfb.pid")" >/dev/null 2>&1 || true
+  fi
+  rm -rf "$session"
+}
+
+case $action in
+  start) start ;;
+  stop) stop_quietly ;;
+  *) echo "usage: $0 start|stop BUILD_DIR" >&2; exit 2 ;;
+esac
