@@ -74,6 +74,8 @@ class PixelMap:
         self.hotspot = None
         self.legend = {}
         self.images = []        # list of (label, rows of colours)
+        self.lines = {}         # what -> line number, for error messages
+        self.last_line = 0
 
 
 def fail(path, lineno, message):
@@ -109,8 +111,12 @@ def read_map(path, display):
         if current is not None:
             # inside an image: every non-blank line is a pixel row
             if not line:
-                fail(display, lineno, "expected a pixel row (image started on "
-                     "line %d has %d of %d rows)"
+                if not "".join(lines[lineno:]).strip():
+                    fail(display, lineno, "file ends, but the image started on "
+                         "line %d has only %d of %d rows"
+                         % (current_start, len(current), pm.height))
+                fail(display, lineno, "blank line inside the image started on "
+                     "line %d (%d of %d rows read)"
                      % (current_start, len(current), pm.height))
             if len(line) != pm.width:
                 fail(display, lineno, "row has %d pixels, expected %d"
@@ -131,11 +137,13 @@ def read_map(path, display):
             continue
         words = stripped.split()
         key = words[0]
+        pm.last_line = lineno
         if key == "size":
             if pm.width is not None:
                 fail(display, lineno, "'size' given twice")
             if len(words) != 3:
                 fail(display, lineno, "expected 'size WIDTH HEIGHT'")
+            pm.lines["size"] = lineno
             pm.width = parse_int(display, lineno, words[1], "width", 1, 256)
             pm.height = parse_int(display, lineno, words[2], "height", 1, 256)
         elif key == "hotspot":
@@ -143,6 +151,7 @@ def read_map(path, display):
                 fail(display, lineno, "'hotspot' given twice")
             if len(words) != 3:
                 fail(display, lineno, "expected 'hotspot X Y'")
+            pm.lines["hotspot"] = lineno
             pm.hotspot = (parse_int(display, lineno, words[1], "hotspot x", 0, 255),
                           parse_int(display, lineno, words[2], "hotspot y", 0, 255))
         elif key == "colour":
@@ -158,6 +167,7 @@ def read_map(path, display):
                 fail(display, lineno, "'#' cannot be a legend key")
             if ch in pm.legend:
                 fail(display, lineno, "legend key '%s' defined twice" % ch)
+            pm.lines["colour " + ch] = lineno
             if words[2] == "transparent":
                 if TRANSPARENT in pm.legend.values():
                     fail(display, lineno, "only one character may be transparent")
@@ -181,7 +191,12 @@ def read_map(path, display):
                      % (index, len(pm.images)))
             current = []
             current_start = lineno
+            pm.last_line = lineno
             pm.images.append((" ".join(words[2:]), current))
+        elif pm.images and len(words) == 1 and all(c in pm.legend for c in key):
+            fail(display, lineno, "pixel row outside an image: image %d already "
+                 "has the %d rows that 'size' asks for"
+                 % (len(pm.images) - 1, pm.height))
         else:
             fail(display, lineno, "unknown keyword '%s'" % key)
 
@@ -198,29 +213,34 @@ def read_map(path, display):
 def check_resource(pm, name):
     width, height, count, kind = RESOURCES[name]
     if (pm.width, pm.height) != (width, height):
-        fail(pm.path, None, "size is %dx%d, expected %dx%d"
+        fail(pm.path, pm.lines["size"], "size is %dx%d, expected %dx%d"
              % (pm.width, pm.height, width, height))
     if len(pm.images) != count:
-        fail(pm.path, None, "has %d image(s), expected %d" % (len(pm.images), count))
+        fail(pm.path, pm.last_line or None, "file has %d image(s), expected %d"
+             % (len(pm.images), count))
     if kind == "cursor":
         if pm.hotspot is None:
-            fail(pm.path, None, "a cursor needs a 'hotspot X Y' line")
+            fail(pm.path, pm.lines["size"], "a cursor needs a 'hotspot X Y' line "
+                 "after 'size'")
         if pm.hotspot[0] >= width or pm.hotspot[1] >= height:
-            fail(pm.path, None, "hotspot %d,%d lies outside the image" % pm.hotspot)
+            fail(pm.path, pm.lines["hotspot"], "hotspot %d,%d lies outside the "
+                 "image" % pm.hotspot)
     elif pm.hotspot is not None:
-        fail(pm.path, None, "'hotspot' is only meaningful for cursors")
+        fail(pm.path, pm.lines["hotspot"], "'hotspot' is only meaningful for "
+             "cursors")
     for ch, colour in sorted(pm.legend.items()):
         if colour is TRANSPARENT:
             continue
+        line = pm.lines["colour " + ch]
         if kind == "icon" and colour not in VGA16:
-            fail(pm.path, None, "legend colour '%s' = %d %d %d is not one of the "
-                 "16 standard palette colours" % ((ch,) + colour))
+            fail(pm.path, line, "colour '%s' = %d %d %d is not one of the 16 "
+                 "standard palette colours" % ((ch,) + colour))
         if kind == "cursor" and colour not in ((0, 0, 0), (255, 255, 255)):
-            fail(pm.path, None, "legend colour '%s': a monochrome cursor can only "
-                 "use black, white and transparent" % ch)
+            fail(pm.path, line, "colour '%s': a monochrome cursor can only use "
+                 "black, white and transparent" % ch)
         if kind in ("strip", "glyph") and colour == MAGENTA:
-            fail(pm.path, None, "legend colour '%s' is magenta, which is reserved "
-                 "as the transparent colour" % ch)
+            fail(pm.path, line, "colour '%s' is magenta, which is reserved as "
+                 "the transparent colour" % ch)
 
 
 # ---------------------------------------------------------------------------
@@ -318,24 +338,32 @@ def luma(colour):
     return (299 * r + 587 * g + 114 * b) // 1000
 
 
+# Pixels darker than this (0..255 luma) form the line drawing that is kept
+# for the disabled look; black outlines and near-black shadows qualify,
+# coloured areas do not.
+ETCH_LUMA = 32
+
+
 def disabled(pixels):
     """Etched grey version of a glyph, the way disabled buttons look.
 
-    Every dark pixel of the glyph becomes mid grey; a white copy of the same
-    shape, moved one pixel right and down, sits underneath so the picture
-    looks engraved into the button face.  Light pixels vanish.
+    Only the line drawing survives: every near-black pixel of the glyph
+    becomes mid grey, and a white copy of those lines, moved one pixel right
+    and down, sits underneath so the picture looks engraved into the button
+    face.  All other pixels become transparent.
     """
     height = len(pixels)
     width = len(pixels[0])
-    dark = [[p is not TRANSPARENT and luma(p) < 150 for p in row] for row in pixels]
+    ink = [[p is not TRANSPARENT and luma(p) < ETCH_LUMA for p in row]
+           for row in pixels]
     out = [[TRANSPARENT] * width for _ in range(height)]
-    for y in range(height):
-        for x in range(width):
-            if dark[y][x] and x + 1 < width and y + 1 < height:
+    for y in range(height - 1):
+        for x in range(width - 1):
+            if ink[y][x]:
                 out[y + 1][x + 1] = (255, 255, 255)
     for y in range(height):
         for x in range(width):
-            if dark[y][x]:
+            if ink[y][x]:
                 out[y][x] = (128, 128, 128)
     return out
 

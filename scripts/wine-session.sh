@@ -18,7 +18,7 @@ start() {
   stop_quietly
   mkdir -p "$session"
   # -displayfd picks a free display number and writes it once the server is ready.
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$session/display.tmp" >/dev/null 2>&1 &
+  setsid Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$session/display.tmp" </dev/null >/dev/null 2>&1 &
   echo $! >"$session/xvfb.pid"
   for _ in $(seq 100); do
     [ -s "$session/display.tmp" ] && break
@@ -29,11 +29,14 @@ start() {
   wine_env
   if [ ! -f "$prefix/.initialised" ]; then
     rm -rf "$prefix"
-    wineboot -i >/dev/null 2>&1
+    wineboot -i </dev/null >/dev/null 2>&1
     wineserver -w
     touch "$prefix/.initialised"
   fi
-  wineserver -p
+  wineserver -p </dev/null >/dev/null 2>&1
+  # Start Wine's background services now, detached from any test's output:
+  # ctest waits for every process that holds a test's output pipe.
+  wine cmd.exe /c exit </dev/null >/dev/null 2>&1
   cat >"$session/env" <<ENV
 export WINEPREFIX='$WINEPREFIX' WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml='
 export DISPLAY='$DISPLAY'

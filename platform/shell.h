@@ -1,0 +1,25 @@
+#pragma once
+// Opening files, programs and folders through the Windows shell.
+
+#include <windows.h>
+
+#include <string>
+
+namespace pandor {
+
+class Shell {
+ public:
+  virtual ~Shell() = default;
+  // ShellExecuteA with no parameters and the normal show command; all texts in
+  // the ANSI code page. Returns the shell's result: above 32 means success.
+  virtual INT_PTR Execute(HWND owner, const std::string& verb, const std::string& file,
+                          const std::string& workingFolder) = 0;
+};
+
+class WindowsShell : public Shell {
+ public:
+  INT_PTR Execute(HWND owner, const std::string& verb, const std::string& file,
+                  const std::string& workingFolder) override;
+};
+
+}  // namespace pandor
