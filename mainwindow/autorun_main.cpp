@@ -1,0 +1,50 @@
+// The program entry: the menu of the medium this program file lies on.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "dialogs/windows_messages.h"
+#include "mainwindow/application_window.h"
+#include "mainwindow/main_window.h"
+#include "platform/app_paths_registry.h"
+#include "platform/mci_sound_player.h"
+#include "platform/windows_files.h"
+
+namespace {
+
+std::string ProgramPath() {
+  char path[MAX_PATH];
+  const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+  return std::string(path, length);
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  using namespace pandor;
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TREEVIEW_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
+  InitCommonControlsEx(&controls);
+
+  ApplicationWindow application(instance);
+  WindowsMessages messages;
+  messages.SetOwner(application.Handle());
+  WindowsFiles files;
+  WindowsShell shell;
+  AppPathsRegistry installedPrograms;
+  MciSoundPlayer sound;
+
+  MainWindow::RegisterClasses(instance);
+  MainWindow main(instance, MainWindowServices{files, shell, installedPrograms, sound, messages});
+  main.onDestroyed = [] { PostQuitMessage(0); };
+  if (!main.Create(application.Handle(), ProgramPath())) return 0;
+  application.SetMainWindow(main.Handle());
+  messages.SetOwner(main.Handle());
+  main.Show();
+
+  MSG message;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (main.PreTranslateMessage(message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  return 0;
+}

@@ -1,0 +1,247 @@
+#include "mainwindow/main_window.h"
+
+#include <windows.h>
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include "mainwindow/control_ids.h"
+#include "mainwindow/panel.h"
+#include "menu/menu_error.h"
+#include "platform/text.h"
+#include "resources/resource_ids.h"
+
+namespace pandor {
+namespace {
+
+constexpr wchar_t kClassName[] = L"Pandor7MainWindow";
+constexpr int kClientWidth = 621;
+constexpr int kClientHeight = 315;
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+// Folding the information panel in takes the page control's width and the
+// gap before it off the window.
+constexpr int kPageControlWidth = 281;
+constexpr int kPageControlGap = 4;
+
+}  // namespace
+
+MainWindow::MainWindow(HINSTANCE instance, MainWindowServices services) : instance_(instance), services_(services) {}
+
+MainWindow::~MainWindow() {
+  if (hwnd_) {
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+    DestroyWindow(hwnd_);
+  }
+  for (HIMAGELIST list : {nodeImages_, glyphEnde_, glyphSuchen_}) {
+    if (list) ImageList_Destroy(list);
+  }
+}
+
+void MainWindow::RegisterClasses(HINSTANCE instance) {
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof wc;
+  wc.lpfnWndProc = WindowProc;
+  wc.hInstance = instance;
+  wc.hIcon = LoadIconA(instance, IDI_MAIN);
+  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  wc.lpszClassName = kClassName;
+  RegisterClassExW(&wc);
+  Panel::Register(instance);
+  PictureView::Register(instance);
+}
+
+bool MainWindow::Create(HWND owner, const std::string& programPath) {
+  RECT frame{0, 0, kClientWidth, kClientHeight};
+  AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
+  CreateWindowExW(kExStyle, kClassName, FromUtf8(kApplicationTitle).c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                  frame.right - frame.left, frame.bottom - frame.top, owner, nullptr, instance_, this);
+  CreateControls();
+  return FormCreate(programPath) == StartUp::Continue;
+}
+
+void MainWindow::Show() {
+  CentreOnScreen();
+  ShowWindow(hwnd_, SW_SHOW);
+  UpdateWindow(hwnd_);
+}
+
+void MainWindow::CentreOnScreen() {
+  RECT window;
+  GetWindowRect(hwnd_, &window);
+  const int width = window.right - window.left;
+  const int height = window.bottom - window.top;
+  SetWindowPos(hwnd_, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+               (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool MainWindow::PreTranslateMessage(const MSG&) { return false; }
+
+void MainWindow::sbtnExpandClick() { ToggleInfoPanel(); }
+
+void MainWindow::ToggleInfoPanel() {
+  const int change = kPageControlWidth + kPageControlGap;
+  RECT window;
+  GetWindowRect(hwnd_, &window);
+  const int width = window.right - window.left + (state_.infoVisible ? -change : change);
+  SetWindowPos(hwnd_, nullptr, 0, 0, width, window.bottom - window.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  state_.infoVisible = !state_.infoVisible;
+  controls_.sbtnExpand.SetCaption(state_.infoVisible ? L"<<" : L">>");
+  SetHint(controls_.sbtnExpand.Handle(), state_.infoVisible ? L"Infos ausblenden" : L"Infos einblenden");
+
+  // The window comes back centred, its groups closed but for the one that
+  // holds the selected program.
+  CentreOnScreen();
+  treeView_.CollapseAll();
+  treeView_.ReselectSelected();
+}
+
+void MainWindow::ShowDescription(const LineList& lines) {
+  std::wstring text;
+  for (size_t i = 0; i < lines.size(); ++i) {
+    if (i > 0) text += L"\r\n";
+    text += FromAnsi(lines[i]);
+  }
+  SetWindowTextW(controls_.mDesc, text.c_str());
+}
+
+void MainWindow::SetStatusText(const std::wstring& text) {
+  SendMessageW(controls_.StatusBar, SB_SETTEXTW, SB_SIMPLEID | SBT_NOBORDERS, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void MainWindow::Guarded(const std::function<void()>& handler) {
+  try {
+    handler();
+  } catch (const std::exception& error) {
+    ReportError(error.what());
+  }
+}
+
+void MainWindow::ReportError(const std::string& utf8Text) {
+  services_.messages.Box(WithClosingFullStop(utf8Text), kApplicationTitle, MB_OK | MB_ICONSTOP);
+}
+
+void MainWindow::OnClose() {
+  state_.programList.clear();
+  state_.settings = Settings();
+  state_.welcomeLines.clear();
+  DestroyWindow(hwnd_);
+}
+
+LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    self->hwnd_ = hwnd;
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
+  LRESULT result = 0;
+  self->Guarded([&] { result = self->HandleMessage(message, wParam, lParam); });
+  return result;
+}
+
+LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+      return OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_NOTIFY:
+      return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+    case WM_DRAWITEM: {
+      const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      for (FlatButton* button : {&controls_.sbtnHelp, &controls_.sbtnClose, &controls_.sbtnExplore, &controls_.sbtnExpand}) {
+        if (button->Handle() == item.hwndItem) button->Draw(item);
+      }
+      return TRUE;
+    }
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORBTN:
+      return OnControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_ERASEBKGND: {
+      RECT client;
+      GetClientRect(hwnd_, &client);
+      FillRect(reinterpret_cast<HDC>(wParam), &client, backgroundBrush_.get());
+      return 1;
+    }
+    case WM_SETCURSOR:
+      if (OnSetCursor(reinterpret_cast<HWND>(wParam))) return TRUE;
+      break;
+    case WM_TIMER:
+      if (wParam == kScrollTimer) ScrollTimerTimer();
+      return 0;
+    case WM_CLOSE:
+      OnClose();
+      return 0;
+    case WM_DESTROY:
+      KillTimer(hwnd_, kScrollTimer);
+      KillTimer(hwnd_, kSoundTimer);
+      if (onDestroyed) onDestroyed();
+      return 0;
+    case WM_NCDESTROY:
+      hwnd_ = nullptr;
+      break;
+  }
+  return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+LRESULT MainWindow::OnCommand(int id, int code, HWND) {
+  if (code != BN_CLICKED) return 0;
+  switch (id) {
+    case kIdClose:
+      PostMessageW(hwnd_, WM_CLOSE, 0, 0);
+      break;
+    case kIdExpand:
+      sbtnExpandClick();
+      break;
+  }
+  return 0;
+}
+
+LRESULT MainWindow::OnNotify(const NMHDR& header) {
+  if (header.hwndFrom == controls_.tvMenu) {
+    switch (header.code) {
+      case TVN_GETDISPINFOW:
+        treeView_.SupplyImage(*reinterpret_cast<NMTVDISPINFOW*>(const_cast<NMHDR*>(&header)));
+        break;
+      case TVN_ITEMEXPANDEDW:
+        InvalidateRect(controls_.tvMenu, nullptr, FALSE);
+        break;
+    }
+  }
+  return 0;
+}
+
+LRESULT MainWindow::OnControlColour(HDC dc, HWND control) {
+  if (control == controls_.lblWelcome || control == controls_.lblShadow) {
+    SetTextColor(dc, control == controls_.lblWelcome ? bannerText_ : bannerShadow_);
+    SetBkMode(dc, TRANSPARENT);
+    return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
+  }
+  SetBkColor(dc, background_);
+  if (control == controls_.mDesc) SetTextColor(dc, descriptionText_);
+  return reinterpret_cast<LRESULT>(backgroundBrush_.get());
+}
+
+bool MainWindow::OnSetCursor(HWND target) {
+  const HWND handCursorControls[] = {controls_.pWillkommen,        controls_.lblShadow,
+                                     controls_.lblWelcome,         controls_.sbtnHelp.Handle(),
+                                     controls_.sbtnClose.Handle(), controls_.sbtnExplore.Handle(),
+                                     controls_.sbtnExpand.Handle(), controls_.PageControl1};
+  for (HWND control : handCursorControls) {
+    if (target == control) {
+      SetCursor(LoadCursor(nullptr, IDC_HAND));
+      return true;
+    }
+  }
+  if (target == controls_.imgPreview) {
+    SetCursor(zoomCursor_);
+    return true;
+  }
+  if (target == controls_.mDesc) {
+    SetCursor(LoadCursor(nullptr, IDC_ARROW));
+    return true;
+  }
+  return false;
+}
+
+}  // namespace pandor

@@ -1,0 +1,159 @@
+#pragma once
+// The menu's main window: it holds all of the program's state and has one
+// handler per user or timer event.
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "mainwindow/flat_button.h"
+#include "mainwindow/menu_tree_view.h"
+#include "menu/file_source.h"
+#include "menu/line_list.h"
+#include "menu/menu_folder.h"
+#include "menu/menu_tree.h"
+#include "menu/settings.h"
+#include "platform/handle.h"
+#include "platform/installed_programs.h"
+#include "platform/messages.h"
+#include "platform/picture_view.h"
+#include "platform/shell.h"
+#include "platform/sound_player.h"
+
+namespace pandor {
+
+// What the window reaches outside itself; tests give it recording fakes.
+struct MainWindowServices {
+  const FileSource& files;
+  Shell& shell;
+  InstalledPrograms& installedPrograms;
+  SoundPlayer& sound;
+  Messages& messages;
+};
+
+// The window's controls, for the handlers and for tests that look at them.
+struct MainWindowControls {
+  HWND pWillkommen = nullptr;
+  HWND lblShadow = nullptr;
+  HWND lblWelcome = nullptr;
+  HWND GroupBox1 = nullptr;
+  HWND tvMenu = nullptr;
+  HWND pnButtons = nullptr;
+  FlatButton sbtnHelp;
+  FlatButton sbtnClose;
+  FlatButton sbtnExplore;
+  FlatButton sbtnExpand;
+  HWND PageControl1 = nullptr;
+  HWND mDesc = nullptr;
+  HWND pnPreview = nullptr;
+  HWND imgPreview = nullptr;
+  HWND StatusBar = nullptr;
+  HWND hints = nullptr;
+};
+
+// The state every handler works on.
+struct MainWindowState {
+  MenuFolder folder;  // AppDir and MenuDir
+  Settings settings;
+  LineList programList;
+  LineList welcomeLines;
+  MenuTree menuTree;
+  bool welcomeShown = false;
+  bool infoVisible = true;
+  bool hoverEffects = false;
+  int iconStyle = 0;
+  std::string tickerText;
+  int tickerPos = 0;
+  bool loopSound = false;
+  std::string previewFile;
+};
+
+class MainWindow {
+ public:
+  MainWindow(HINSTANCE instance, MainWindowServices services);
+  ~MainWindow();
+  MainWindow(const MainWindow&) = delete;
+  MainWindow& operator=(const MainWindow&) = delete;
+
+  static void RegisterClasses(HINSTANCE instance);
+
+  // Creates the window (hidden) and runs the start-up sequence for the
+  // program file at programPath. False when the program must end at once.
+  bool Create(HWND owner, const std::string& programPath);
+  // Shows the window centred on the screen.
+  void Show();
+  HWND Handle() const { return hwnd_; }
+
+  // Gives the window the first look at a message of its thread: key presses
+  // reach it before the focused control. True when the message was consumed.
+  bool PreTranslateMessage(const MSG& message);
+
+  const MainWindowControls& Controls() const { return controls_; }
+  const MainWindowState& State() const { return state_; }
+
+  // Called when the window is gone; the program then ends.
+  std::function<void()> onDestroyed;
+
+  // Event handlers.
+  void sbtnExpandClick();
+  void ScrollTimerTimer();
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT OnCommand(int id, int code, HWND control);
+  LRESULT OnNotify(const NMHDR& header);
+  LRESULT OnControlColour(HDC dc, HWND control);
+  bool OnSetCursor(HWND target);
+  void OnClose();
+
+  // Start-up, in start_up.cpp.
+  enum class StartUp { Continue, EndProgram };
+  StartUp FormCreate(const std::string& programPath);
+  void ApplySettings();
+  void ApplyBackgroundColour(COLORREF colour);
+  void ApplyMenuFont();
+  void BuildMenuTree();
+
+  // Layout, in main_window_layout.cpp.
+  void CreateControls();
+  void AddHint(HWND control, const wchar_t* text);
+  void SetHint(HWND control, const wchar_t* text);
+
+  void ToggleInfoPanel();
+  void CentreOnScreen();
+  void ShowDescription(const LineList& lines);
+  void SetStatusText(const std::wstring& text);
+
+  // Runs a handler; an error it raises is reported in the error box and the
+  // program goes on with what the handler had done.
+  void Guarded(const std::function<void()>& handler);
+  void ReportError(const std::string& utf8Text);
+
+  HINSTANCE instance_;
+  MainWindowServices services_;
+  HWND hwnd_ = nullptr;
+  MainWindowControls controls_;
+  MainWindowState state_;
+  MenuTreeView treeView_;
+  PictureView preview_;
+
+  // Colours and GDI objects the settings choose.
+  COLORREF background_ = 0;
+  COLORREF descriptionText_ = 0;
+  COLORREF bannerText_ = 0;
+  COLORREF bannerShadow_ = 0;
+  BrushHandle backgroundBrush_;
+  FontHandle windowFont_;
+  FontHandle bannerFont_;
+  FontHandle menuFont_;
+  LOGFONTW menuFontSpec_{};
+  HIMAGELIST nodeImages_ = nullptr;
+  HIMAGELIST glyphEnde_ = nullptr;
+  HIMAGELIST glyphSuchen_ = nullptr;
+  HCURSOR zoomCursor_ = nullptr;
+  HCURSOR noZoomCursor_ = nullptr;
+};
+
+}  // namespace pandor

@@ -1,0 +1,162 @@
+// The main window's fixed layout: every control at its place with its
+// caption, fonts and hints.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "mainwindow/control_ids.h"
+#include "mainwindow/main_window.h"
+#include "mainwindow/panel.h"
+#include "resources/resource_ids.h"
+
+namespace pandor {
+namespace {
+
+// Positions relative to the parent: left, top, width, height.
+struct Bounds {
+  int left, top, width, height;
+  RECT Rect() const { return RECT{left, top, left + width, top + height}; }
+};
+
+constexpr Bounds kWillkommen{8, 8, 321, 41};
+constexpr Bounds kShadow{8, 7, 305, 28};
+constexpr Bounds kWelcome{8, 8, 305, 28};
+constexpr Bounds kGroupBox{8, 56, 321, 185};
+constexpr Bounds kMenuInGroupBox{8, 16, 305, 161};
+constexpr Bounds kButtons{8, 248, 321, 41};
+constexpr Bounds kHelp{8, 8, 23, 25};
+constexpr Bounds kClose{72, 8, 75, 25};
+constexpr Bounds kExplore{176, 8, 75, 25};
+constexpr Bounds kExpand{290, 8, 23, 25};
+constexpr Bounds kPages{336, 8, 281, 285};
+// The pages fill the page control below its row of tab buttons; the preview
+// inside the page's bevel is 269 x 250.
+constexpr Bounds kPage{340, 35, 273, 254};
+constexpr int kBevel = 2;
+constexpr int kStatusBarHeight = 19;
+constexpr int kTreeIndent = 19;
+constexpr int kBannerFontHeight = 24;
+constexpr int kWindowFontPoints = 8;
+
+HWND CreateChild(HWND parent, DWORD exStyle, const wchar_t* className, const wchar_t* text, DWORD style,
+                 const Bounds& bounds, int id) {
+  return CreateWindowExW(exStyle, className, text, WS_CHILD | WS_VISIBLE | style, bounds.left, bounds.top,
+                         bounds.width, bounds.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                         reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);
+}
+
+HFONT CreatePointFont(const wchar_t* face, int points, bool italic = false) {
+  const HDC screen = GetDC(nullptr);
+  const int height = -MulDiv(points, GetDeviceCaps(screen, LOGPIXELSY), 72);
+  ReleaseDC(nullptr, screen);
+  return CreateFontW(height, 0, 0, 0, FW_NORMAL, italic, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face);
+}
+
+HIMAGELIST LoadMaskedImages(HINSTANCE instance, const char* name) {
+  return ImageList_LoadImageA(instance, name, 16, 0, RGB(255, 0, 255), IMAGE_BITMAP, LR_CREATEDIBSECTION);
+}
+
+}  // namespace
+
+void MainWindow::CreateControls() {
+  windowFont_.reset(CreatePointFont(L"MS Sans Serif", kWindowFontPoints));
+  bannerFont_.reset(CreateFontW(-kBannerFontHeight, 0, 0, 0, FW_NORMAL, TRUE, FALSE, FALSE, DEFAULT_CHARSET,
+                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                DEFAULT_PITCH | FF_DONTCARE, L"Arial"));
+  GetObjectW(windowFont_.get(), sizeof menuFontSpec_, &menuFontSpec_);
+  background_ = GetSysColor(COLOR_BTNFACE);
+  backgroundBrush_.reset(CreateSolidBrush(background_));
+  descriptionText_ = GetSysColor(COLOR_WINDOWTEXT);
+  const auto setFont = [](HWND control, HFONT font) { SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE); };
+
+  controls_.hints = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
+                                    instance_, nullptr);
+
+  // Welcome banner: the shadow label lies one pixel above the text label.
+  controls_.pWillkommen = Panel::Create(hwnd_, kIdWillkommen, kWillkommen.Rect());
+  controls_.lblShadow = CreateChild(controls_.pWillkommen, 0, L"STATIC", L"Willkommen", SS_CENTER | SS_NOTIFY,
+                                    kShadow, kIdShadow);
+  controls_.lblWelcome = CreateChild(controls_.pWillkommen, 0, L"STATIC", L"Willkommen", SS_CENTER | SS_NOTIFY,
+                                     kWelcome, kIdWelcome);
+  setFont(controls_.lblShadow, bannerFont_.get());
+  setFont(controls_.lblWelcome, bannerFont_.get());
+  bannerText_ = GetSysColor(COLOR_WINDOWTEXT);
+  bannerShadow_ = RGB(255, 255, 255);
+  for (HWND banner : {controls_.pWillkommen, controls_.lblShadow, controls_.lblWelcome}) AddHint(banner, L"Über Pandor 7");
+
+  // Menu: the tree lies in the group box but belongs to the window, so that
+  // its notifications come here.
+  controls_.GroupBox1 = CreateChild(hwnd_, 0, L"BUTTON", L"Menü", BS_GROUPBOX, kGroupBox, kIdGroupBox);
+  setFont(controls_.GroupBox1, windowFont_.get());
+  const Bounds menu{kGroupBox.left + kMenuInGroupBox.left, kGroupBox.top + kMenuInGroupBox.top,
+                    kMenuInGroupBox.width, kMenuInGroupBox.height};
+  controls_.tvMenu = CreateChild(hwnd_, 0, WC_TREEVIEWW, L"", TVS_TRACKSELECT | TVS_SHOWSELALWAYS | WS_TABSTOP, menu,
+                                 kIdMenu);
+  setFont(controls_.tvMenu, windowFont_.get());
+  SendMessageW(controls_.tvMenu, TVM_SETINDENT, kTreeIndent, 0);
+  SendMessageW(controls_.tvMenu, TVM_SETBKCOLOR, 0, static_cast<LPARAM>(GetSysColor(COLOR_BTNFACE)));
+  nodeImages_ = LoadMaskedImages(instance_, IDB_NODE_IMAGES);
+  SendMessageW(controls_.tvMenu, TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(nodeImages_));
+  treeView_.Attach(controls_.tvMenu);
+
+  // Buttons.
+  controls_.pnButtons = Panel::Create(hwnd_, kIdButtons, kButtons.Rect());
+  glyphEnde_ = LoadMaskedImages(instance_, IDB_GLYPH_ENDE);
+  glyphSuchen_ = LoadMaskedImages(instance_, IDB_GLYPH_SUCHEN);
+  controls_.sbtnHelp.Create(controls_.pnButtons, kIdHelp, kHelp.Rect(), L"?", nullptr, windowFont_.get());
+  controls_.sbtnClose.Create(controls_.pnButtons, kIdClose, kClose.Rect(), L"Ende", glyphEnde_, windowFont_.get());
+  controls_.sbtnExplore.Create(controls_.pnButtons, kIdExplore, kExplore.Rect(), L"Suchen", glyphSuchen_,
+                               windowFont_.get());
+  controls_.sbtnExpand.Create(controls_.pnButtons, kIdExpand, kExpand.Rect(), L"<<", nullptr, windowFont_.get());
+  AddHint(controls_.sbtnHelp.Handle(), L"Hilfefenster einblenden");
+  AddHint(controls_.sbtnClose.Handle(), L"Autostart beenden");
+  AddHint(controls_.sbtnExplore.Handle(), L"CD durchsuchen");
+  AddHint(controls_.sbtnExpand.Handle(), L"Infos ausblenden");
+
+  // Information panel: the pages lie over the page control's display area.
+  controls_.PageControl1 = CreateChild(hwnd_, 0, WC_TABCONTROLW, L"",
+                                       TCS_BUTTONS | TCS_HOTTRACK | WS_CLIPSIBLINGS | WS_TABSTOP, kPages, kIdPages);
+  setFont(controls_.PageControl1, windowFont_.get());
+  TCITEMW tab{};
+  tab.mask = TCIF_TEXT;
+  tab.pszText = const_cast<wchar_t*>(L"Infos");
+  SendMessageW(controls_.PageControl1, TCM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&tab));
+  controls_.mDesc = CreateChild(hwnd_, 0, L"EDIT", L"", ES_MULTILINE | ES_READONLY, kPage, kIdDescription);
+  setFont(controls_.mDesc, windowFont_.get());
+  controls_.pnPreview = Panel::Create(hwnd_, kIdPreviewPanel, kPage.Rect());
+  ShowWindow(controls_.pnPreview, SW_HIDE);
+  preview_.Create(controls_.pnPreview, kIdPreviewImage,
+                  Bounds{kBevel, kBevel, kPage.width - 2 * kBevel, kPage.height - 2 * kBevel}.Rect());
+  controls_.imgPreview = preview_.Handle();
+  AddHint(controls_.imgPreview, L"Anklicken für Vergrößerung");
+
+  RECT client;
+  GetClientRect(hwnd_, &client);
+  controls_.StatusBar =
+      CreateChild(hwnd_, 0, STATUSCLASSNAMEW, L"", CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER,
+                  Bounds{0, client.bottom - kStatusBarHeight, client.right, kStatusBarHeight}, kIdStatusBar);
+  SendMessageW(controls_.StatusBar, SB_SIMPLE, TRUE, 0);
+  setFont(controls_.StatusBar, windowFont_.get());
+}
+
+void MainWindow::AddHint(HWND control, const wchar_t* text) {
+  TOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = GetParent(control);
+  tool.uId = reinterpret_cast<UINT_PTR>(control);
+  tool.lpszText = const_cast<wchar_t*>(text);
+  SendMessageW(controls_.hints, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void MainWindow::SetHint(HWND control, const wchar_t* text) {
+  TOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.hwnd = GetParent(control);
+  tool.uId = reinterpret_cast<UINT_PTR>(control);
+  tool.lpszText = const_cast<wchar_t*>(text);
+  SendMessageW(controls_.hints, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+}  // namespace pandor

@@ -1,0 +1,65 @@
+#include "platform/mci_sound_player.h"
+
+#include "menu/locale_text.h"
+#include "menu/menu_error.h"
+
+#include <optional>
+
+namespace pandor {
+namespace {
+
+MenuError MciError(MCIERROR code) {
+  char text[MAXERRORLENGTH] = {};
+  if (!mciGetErrorStringA(code, text, sizeof text) || text[0] == '\0') return MenuError("Unbekannter Fehlercode");
+  return MenuError(AnsiToUtf8(text));
+}
+
+// One status item (position and length in the device's current time format);
+// nothing when the device can't tell.
+std::optional<DWORD_PTR> Status(MCIDEVICEID device, DWORD item) {
+  MCI_STATUS_PARMS status{};
+  status.dwItem = item;
+  if (mciSendCommandA(device, MCI_STATUS, MCI_WAIT | MCI_STATUS_ITEM, reinterpret_cast<DWORD_PTR>(&status)) != 0)
+    return std::nullopt;
+  return status.dwReturn;
+}
+
+}  // namespace
+
+MciSoundPlayer::MciSoundPlayer()
+    // A message-only window: never shown, only there as the notice's address.
+    : notifyWindow_(CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                    GetModuleHandleA(nullptr), nullptr)) {}
+
+void MciSoundPlayer::Open(const std::string& path) {
+  Close();
+  MCI_OPEN_PARMSA open{};
+  open.lpstrElementName = path.c_str();
+  const MCIERROR error = mciSendCommandA(0, MCI_OPEN, MCI_WAIT | MCI_OPEN_ELEMENT, reinterpret_cast<DWORD_PTR>(&open));
+  if (error != 0) throw MciError(error);
+  device_.reset(open.wDeviceID);
+}
+
+void MciSoundPlayer::Play() {
+  if (!device_) throw MenuError("Kein MCI-Gerät geöffnet");
+  // Position and length come in the same time format, whichever the device uses.
+  const auto position = Status(device_.get(), MCI_STATUS_POSITION);
+  if (position && position == Status(device_.get(), MCI_STATUS_LENGTH)) {
+    MCI_SEEK_PARMS seek{};
+    mciSendCommandA(device_.get(), MCI_SEEK, MCI_WAIT | MCI_SEEK_TO_START, reinterpret_cast<DWORD_PTR>(&seek));
+  }
+  MCI_PLAY_PARMS play{};
+  play.dwCallback = reinterpret_cast<DWORD_PTR>(notifyWindow_.get());
+  playError_ = mciSendCommandA(device_.get(), MCI_PLAY, MCI_NOTIFY, reinterpret_cast<DWORD_PTR>(&play));
+}
+
+SoundMode MciSoundPlayer::Mode() {
+  if (!device_) return SoundMode::NotReady;
+  const auto mode = Status(device_.get(), MCI_STATUS_MODE);
+  if (!mode || *mode < MCI_MODE_NOT_READY || *mode > MCI_MODE_OPEN) return SoundMode::NotReady;
+  return static_cast<SoundMode>(*mode - MCI_MODE_NOT_READY);
+}
+
+void MciSoundPlayer::Close() { device_.reset(); }
+
+}  // namespace pandor

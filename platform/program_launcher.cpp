@@ -1,0 +1,26 @@
+#include "platform/program_launcher.h"
+
+namespace pandor {
+namespace {
+
+constexpr INT_PTR kLastShellError = 32;
+
+}  // namespace
+
+INT_PTR LaunchProgram(Shell& shell, InstalledPrograms& installed, HWND owner, const std::string& appDir,
+                      const std::string& runFile, const std::string& installedName) {
+  if (!installedName.empty()) {
+    const std::string folder = installed.InstalledFolder(installedName);
+    if (!folder.empty()) {
+      const INT_PTR result = shell.Execute(owner, "open", folder + installedName, appDir);
+      if (result > kLastShellError) return result;
+    }
+  }
+  return shell.Execute(owner, "open", appDir + runFile, appDir);
+}
+
+void BrowseMedium(Shell& shell, HWND owner, const std::string& appDir) {
+  shell.Execute(owner, "explore", appDir, appDir);
+}
+
+}  // namespace pandor

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the menu program and opens it on the demo
+# medium under Wine. Without a display it runs on a private virtual display,
+# saves a screenshot and prints the picture's path.
+set -euo pipefail
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source "$here/common.sh"
+
+bash "$here/setup.sh"
+build_windows >/dev/null
+
+build=$PANDOR7_BUILD/win32
+medium=$build/demo-medium
+
+if [ -n "${DISPLAY:-}" ]; then
+  export WINEPREFIX=$build/wineprefix WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  exec wine "$medium/autorun.exe"
+fi
+
+"$here/wine-session.sh" start "$build"
+trap '"$here/wine-session.sh" stop "$build"' EXIT
+source "$build/wine-session/env"
+(cd "$medium" && wine autorun.exe >/dev/null 2>&1 &)
+bash "$here/screenshot.sh" "Velmar Pandor 7|Pandor 7" "$PANDOR7_BUILD/demo-menu.png"
+echo "$PANDOR7_BUILD/demo-menu.png"
