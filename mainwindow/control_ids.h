@@ -1,5 +1,7 @@
 #pragma once
-// Child window identifiers of the main window.
+// Child window and timer identifiers of the main window.
+
+#include <windows.h>
 
 namespace pandor {
 

@@ -16,12 +16,13 @@ namespace {
 constexpr wchar_t kClassName[] = L"Pandor7MainWindow";
 constexpr int kClientWidth = 621;
 constexpr int kClientHeight = 315;
-constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 // Folding the information panel in takes the page control's width and the
 // gap before it off the window.
 constexpr int kPageControlWidth = 281;
 constexpr int kPageControlGap = 4;
+constexpr int kStatusBarHeight = 19;
 
 }  // namespace
 
@@ -91,8 +92,14 @@ void MainWindow::ToggleInfoPanel() {
   // The window comes back centred, its groups closed but for the one that
   // holds the selected program.
   CentreOnScreen();
-  treeView_.CollapseAll();
-  treeView_.ReselectSelected();
+  treeView_.CollapseAllButSelection();
+}
+
+void MainWindow::PlaceStatusBar() {
+  // The status bar keeps to the window's foot across its whole width.
+  RECT client;
+  GetClientRect(hwnd_, &client);
+  MoveWindow(controls_.StatusBar, 0, client.bottom - kStatusBarHeight, client.right, kStatusBarHeight, TRUE);
 }
 
 void MainWindow::ShowDescription(const LineList& lines) {
@@ -163,11 +170,15 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       FillRect(reinterpret_cast<HDC>(wParam), &client, backgroundBrush_.get());
       return 1;
     }
+    case WM_SIZE:
+      PlaceStatusBar();
+      return 0;
     case WM_SETCURSOR:
       if (OnSetCursor(reinterpret_cast<HWND>(wParam))) return TRUE;
       break;
     case WM_TIMER:
       if (wParam == kScrollTimer) ScrollTimerTimer();
+      if (wParam == kSoundTimer) SoundTimerTimer();
       return 0;
     case WM_CLOSE:
       OnClose();
@@ -175,6 +186,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
       KillTimer(hwnd_, kScrollTimer);
       KillTimer(hwnd_, kSoundTimer);
+      services_.sound.Close();
       if (onDestroyed) onDestroyed();
       return 0;
     case WM_NCDESTROY:

@@ -98,6 +98,7 @@ class MainWindow {
   // Event handlers.
   void sbtnExpandClick();
   void ScrollTimerTimer();
+  void SoundTimerTimer();
 
  private:
   static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
@@ -114,6 +115,7 @@ class MainWindow {
   void ApplySettings();
   void ApplyBackgroundColour(COLORREF colour);
   void ApplyMenuFont();
+  void StartSound();
   void BuildMenuTree();
 
   // Layout, in main_window_layout.cpp.
@@ -123,6 +125,7 @@ class MainWindow {
 
   void ToggleInfoPanel();
   void CentreOnScreen();
+  void PlaceStatusBar();
   void ShowDescription(const LineList& lines);
   void SetStatusText(const std::wstring& text);
 

@@ -32,7 +32,6 @@ constexpr Bounds kPages{336, 8, 281, 285};
 // inside the page's bevel is 269 x 250.
 constexpr Bounds kPage{340, 35, 273, 254};
 constexpr int kBevel = 2;
-constexpr int kStatusBarHeight = 19;
 constexpr int kTreeIndent = 19;
 constexpr int kBannerFontHeight = 24;
 constexpr int kWindowFontPoints = 8;
@@ -131,13 +130,11 @@ void MainWindow::CreateControls() {
   controls_.imgPreview = preview_.Handle();
   AddHint(controls_.imgPreview, L"Anklicken für Vergrößerung");
 
-  RECT client;
-  GetClientRect(hwnd_, &client);
-  controls_.StatusBar =
-      CreateChild(hwnd_, 0, STATUSCLASSNAMEW, L"", CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER,
-                  Bounds{0, client.bottom - kStatusBarHeight, client.right, kStatusBarHeight}, kIdStatusBar);
+  controls_.StatusBar = CreateChild(hwnd_, 0, STATUSCLASSNAMEW, L"", CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER,
+                                    Bounds{0, 0, 0, 0}, kIdStatusBar);
   SendMessageW(controls_.StatusBar, SB_SIMPLE, TRUE, 0);
   setFont(controls_.StatusBar, windowFont_.get());
+  PlaceStatusBar();
 }
 
 void MainWindow::AddHint(HWND control, const wchar_t* text) {

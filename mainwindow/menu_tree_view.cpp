@@ -80,9 +80,15 @@ void MenuTreeView::CollapseAll() {
   ForEachChild(tree_, TVI_ROOT, [this](HTREEITEM item) { CollapseWithDescendants(item); });
 }
 
-void MenuTreeView::ReselectSelected() {
-  const HTREEITEM item = Related(tree_, TVGN_CARET, nullptr);
-  if (item) SendMessageW(tree_, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(item));
+void MenuTreeView::CollapseAllButSelection() {
+  // Collapsing a group moves the selection to it, so the item's groups are
+  // opened again and the item selected again.
+  const HTREEITEM selected = Related(tree_, TVGN_CARET, nullptr);
+  CollapseAll();
+  if (!selected) return;
+  for (HTREEITEM parent = Related(tree_, TVGN_PARENT, selected); parent; parent = Related(tree_, TVGN_PARENT, parent))
+    SendMessageW(tree_, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(parent));
+  SendMessageW(tree_, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(selected));
 }
 
 }  // namespace pandor

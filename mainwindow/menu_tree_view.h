@@ -34,8 +34,9 @@ class MenuTreeView {
   void CollapseWithDescendants(HTREEITEM item);
   void ExpandWithDescendants(HTREEITEM item);
   void CollapseAll();
-  // Selects the item again, opening the groups it lies in.
-  void ReselectSelected();
+  // Closes every group; the selected item stays selected, which keeps the
+  // groups it lies in open.
+  void CollapseAllButSelection();
 
  private:
   HWND tree_ = nullptr;

@@ -19,7 +19,6 @@ constexpr char kMissingFilesText[] = "Autostarten fehlgeschlagen filelist.dat od
 constexpr char kMissingFilesCaption[] = "Debug";
 constexpr char kWrongVersionText[] = "Fehler!\r\rDie Datei \"options.dat\" liegt in falscher Version vor!";
 constexpr UINT kTickerPeriod = 200;
-constexpr UINT kSoundPeriod = 1000;
 
 }  // namespace
 
@@ -82,14 +81,7 @@ void MainWindow::ApplySettings() {
   SendMessageW(controls_.tvMenu, TVM_SETTEXTCOLOR, 0,
                static_cast<LPARAM>(ToColorRef(settings.Colour(kMenuFontColourLine))));
 
-  state_.loopSound = false;
-  const std::string sound = state_.folder.appDir + "autorun\\" + kStartupSoundFile;
-  if (FileExists(services_.files, sound)) {
-    state_.loopSound = settings.IsSet(kSoundLoopLine);
-    services_.sound.Open(sound);
-    services_.sound.Play();
-    if (state_.loopSound) SetTimer(hwnd_, kSoundTimer, kSoundPeriod, nullptr);
-  }
+  StartSound();
 
   state_.hoverEffects = settings.IsSet(kHoverEffectsLine);
   state_.iconStyle = settings.Integer(kIconStyleLine);

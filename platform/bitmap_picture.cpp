@@ -11,7 +11,9 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <new>
+#include <vector>
 
 #include "menu/menu_error.h"
 #include "platform/picture_formats.h"
@@ -51,6 +53,9 @@ bool FitsCompression(uint32_t compression, uint32_t bits) {
 struct Layout {
   int width = 0;
   int height = 0;  // negative: rows stored top-down
+  bool core = false;
+  uint16_t bitCount = 0;
+  size_t colours = 0;  // in the colour table
   size_t infoSize = 0;  // info header, colour masks and colour table
   size_t bitsOffset = 0;
   size_t bitsSize = 0;
@@ -92,8 +97,10 @@ Layout ReadLayout(const std::string& file) {
 
   // The Windows 3 header keeps its colour masks after it; later ones inside.
   const size_t masks = compression == BI_BITFIELDS && headerSize == kInfoHeaderSize ? 12 : 0;
-  const size_t colours = bitCount <= 8 ? (coloursUsed != 0 ? coloursUsed : tableLimit) : 0;
-  layout.infoSize = headerSize + masks + colours * (core ? 3 : 4);
+  layout.core = core;
+  layout.bitCount = static_cast<uint16_t>(bitCount);
+  layout.colours = bitCount <= 8 ? (coloursUsed != 0 ? coloursUsed : tableLimit) : 0;
+  layout.infoSize = headerSize + masks + layout.colours * (core ? 3 : 4);
   const size_t tableEnd = header + layout.infoSize;
   if (file.size() < tableEnd) throw CutShort();
 
@@ -113,6 +120,28 @@ Layout ReadLayout(const std::string& file) {
     layout.bitsSize = static_cast<size_t>(needed);
   }
   return layout;
+}
+
+// The info block as GDI gets it: from aligned memory, OS/2 headers made into
+// Windows ones, and the header giving the pixel data's length, which RLE
+// data needs.
+std::vector<uint32_t> InfoBlock(const std::string& file, const Layout& layout) {
+  const size_t header = kFileHeaderSize;
+  if (!layout.core) {
+    std::vector<uint32_t> info((layout.infoSize + 3) / 4);
+    std::memcpy(info.data(), file.data() + header, layout.infoSize);
+    reinterpret_cast<BITMAPINFOHEADER*>(info.data())->biSizeImage = static_cast<DWORD>(layout.bitsSize);
+    return info;
+  }
+  std::vector<uint32_t> info(kInfoHeaderSize / 4 + layout.colours);
+  const BITMAPINFOHEADER windowsHeader{kInfoHeaderSize, layout.width, layout.height, 1, layout.bitCount, BI_RGB,
+                                       0, 0, 0, static_cast<DWORD>(layout.colours), 0};
+  std::memcpy(info.data(), &windowsHeader, kInfoHeaderSize);
+  for (size_t i = 0; i < layout.colours; ++i) {
+    const size_t at = header + kCoreHeaderSize + 3 * i;  // blue, green, red
+    info[kInfoHeaderSize / 4 + i] = ReadU16(file, at) | static_cast<uint32_t>(static_cast<unsigned char>(file[at + 2])) << 16;
+  }
+  return info;
 }
 
 class BitmapPicture : public Picture {
@@ -139,8 +168,7 @@ std::unique_ptr<Picture> LoadBitmapPicture(const std::string& file) {
   } catch (const std::bad_alloc&) {
     throw InvalidBitmap();  // more pixels than Windows will hold
   }
-  // GDI reads the info block from aligned memory, not from inside the file.
-  std::string info(file, kFileHeaderSize, layout.infoSize);
+  const std::vector<uint32_t> info = InfoBlock(file, layout);
   if (!pixels.CopyFrom(*reinterpret_cast<const BITMAPINFO*>(info.data()), file.data() + layout.bitsOffset)) {
     throw InvalidBitmap();
   }

@@ -27,6 +27,14 @@ PixelBuffer::PixelBuffer(int width, int height) {
   bits_ = static_cast<uint8_t*>(bits);
 }
 
+PixelBuffer& PixelBuffer::operator=(PixelBuffer&& other) noexcept {
+  section_ = std::move(other.section_);
+  bits_ = std::exchange(other.bits_, nullptr);
+  header_ = other.header_;
+  other.header_.biWidth = other.header_.biHeight = 0;
+  return *this;
+}
+
 bool PixelBuffer::CopyFrom(const BITMAPINFO& info, const void* bits) {
   if (!section_) return true;
   // GDI only looks at the DC for palette-relative colours, which we don't use,
@@ -44,9 +52,10 @@ void PixelBuffer::Draw(HDC dc, const RECT& area, int rows) const {
     IntersectClipRect(dc, area.left, area.top, area.right,
                       area.top + MulDiv(area.bottom - area.top, rows, Height()));
   }
-  // HALFTONE averages the pixels that shrinking drops; it wants the brush
-  // origin set after the mode.
-  SetStretchBltMode(dc, HALFTONE);
+  // Shrinking averages the pixels it drops (HALFTONE, which wants the brush
+  // origin set after it); enlarging repeats pixels, keeping edges sharp.
+  const bool shrinking = area.right - area.left < Width() || area.bottom - area.top < Height();
+  SetStretchBltMode(dc, shrinking ? HALFTONE : COLORONCOLOR);
   SetBrushOrgEx(dc, 0, 0, nullptr);
   StretchDIBits(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, 0, 0, Width(), Height(),
                 bits_, reinterpret_cast<const BITMAPINFO*>(&header_), DIB_RGB_COLORS, SRCCOPY);

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <utility>
 
 #include "platform/handle.h"
 
@@ -18,6 +19,8 @@ class PixelBuffer {
   // Black pixels; throws std::bad_alloc when Windows can't make the section.
   // A width or height of 0 gives no pixels.
   PixelBuffer(int width, int height);
+  PixelBuffer(PixelBuffer&& other) noexcept { *this = std::move(other); }
+  PixelBuffer& operator=(PixelBuffer&& other) noexcept;
 
   int Width() const { return header_.biWidth; }
   int Height() const { return -header_.biHeight; }
@@ -29,8 +32,8 @@ class PixelBuffer {
   bool CopyFrom(const BITMAPINFO& info, const void* bits);
 
   // Stretches the top `rows` rows over the same share of the area's height as
-  // they have of the picture's, smoothing as it shrinks; the rest of the area
-  // is left as it was.
+  // they have of the picture's, smoothing when it shrinks; the rest of the
+  // area is left as it was.
   void Draw(HDC dc, const RECT& area, int rows) const;
   void Draw(HDC dc, const RECT& area) const { Draw(dc, area, Height()); }
 

@@ -2,7 +2,7 @@
 // CMakeLists.txt) sends what Wine plays, unchanged, to a sink file: the samples
 // of an 8-bit wave file arrive there byte for byte, in the file's own format,
 // so what the user would hear is what the sink holds. Only silence may come on
-// top, which Wine writes when it runs short of samples.
+// top, which Wine writes when a stream runs short or is cut off.
 
 #include <gtest/gtest.h>
 #include <windows.h>

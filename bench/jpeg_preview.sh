@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# jpeg_preview.sh [BUILD_DIR] [RUNS]
+# How long the preview takes to show a 4000 x 3000 JPEG photo (LoadPicture and
+# the first drawing into the 269 x 250 area, which decodes it), against
+# libjpeg-turbo's own djpeg.exe decoding the same file, both under the build
+# folder's Wine session. Starts that session if it isn't running and stops it
+# again afterwards. BUILD_DIR defaults to build/win32, RUNS to 7.
+set -euo pipefail
+
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+# shellcheck source=scripts/common.sh
+source "$here/../scripts/common.sh"
+
+build=$(cd "${1:-$PANDOR7_BUILD/win32}" && pwd)
+runs=${2:-7}
+bench=$build/tests/windows/jpeg_preview_bench.exe
+djpeg=$PANDOR7_JPEG_PREFIX/bin/djpeg.exe
+run_wine="$PANDOR7_ROOT/scripts/wine-run.sh $build"
+
+cmake --build "$build" --target jpeg_preview_bench >/dev/null
+[ -f "$djpeg" ] || { echo "no $djpeg; run scripts/setup.sh" >&2; exit 1; }
+
+work=$(mktemp -d "$build/jpeg-preview-bench.XXXXXX")
+started_session=no
+finish() {
+  rm -rf "$work"
+  if [ "$started_session" = yes ]; then "$PANDOR7_ROOT/scripts/wine-session.sh" stop "$build"; fi
+}
+trap finish EXIT
+if [ ! -f "$build/wine-session/env" ]; then
+  "$PANDOR7_ROOT/scripts/wine-session.sh" start "$build"
+  started_session=yes
+fi
+win_work=$(source "$build/wine-session/env" && winepath -w "$work")
+
+median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+# Milliseconds a command takes from start to exit, Wine's process start included.
+wall_ms() {
+  local start end
+  start=$(date +%s%N)
+  "$@" >/dev/null 2>&1
+  end=$(date +%s%N)
+  echo $(((end - start) / 1000000))
+}
+
+echo "== Pandor 7: LoadPicture + first Draw, in-process timing"
+$run_wine "$bench" "$win_work" "$runs" | tee "$work/bench.txt"
+ours=$(awk '$1 == "total_ms" { print $2 }' "$work/bench.txt")
+
+# djpeg with the preview's settings (they are its defaults too): full size,
+# accurate integer DCT, fancy upsampling; PPM output thrown away.
+echo "== djpeg.exe, whole process, $runs runs"
+for _ in $(seq "$runs"); do
+  wall_ms $run_wine "$djpeg" -dct int -outfile NUL "$win_work\\bench.jpg"
+done | median >"$work/djpeg.txt"
+for _ in $(seq "$runs"); do
+  wall_ms $run_wine "$djpeg" -version
+done | median >"$work/start.txt"
+djpeg_whole=$(cat "$work/djpeg.txt")
+start_cost=$(cat "$work/start.txt")
+djpeg_decode=$((djpeg_whole - start_cost))
+echo "djpeg_process_ms $djpeg_whole"
+echo "wine_process_start_ms $start_cost (djpeg -version)"
+echo "djpeg_decode_ms $djpeg_decode"
+awk -v ours="$ours" -v theirs="$djpeg_decode" \
+  'BEGIN { if (theirs > 0) printf "ratio_preview_to_djpeg %.2f\n", ours / theirs; else print "ratio_preview_to_djpeg n/a" }'

@@ -1,0 +1,124 @@
+#include "tests/windows/window_probe.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "platform/text.h"
+
+namespace pandor::testing {
+
+std::string WindowText(HWND window) {
+  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  return ToUtf8(text);
+}
+
+std::ostream& operator<<(std::ostream& out, const Bounds& b) {
+  return out << "{" << b.left << ", " << b.top << ", " << b.width << ", " << b.height << "}";
+}
+
+Bounds BoundsInParent(HWND window) {
+  RECT rect;
+  GetWindowRect(window, &rect);
+  MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
+  return Bounds{rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+}
+
+SIZE ClientSize(HWND window) {
+  RECT client;
+  GetClientRect(window, &client);
+  return SIZE{client.right, client.bottom};
+}
+
+std::string StatusText(HWND statusBar) {
+  wchar_t text[1024] = L"";
+  SendMessageW(statusBar, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(text));
+  return ToUtf8(text);
+}
+
+std::string HintText(HWND hints, HWND control) {
+  wchar_t text[256] = L"";
+  TOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.hwnd = GetParent(control);
+  tool.uId = reinterpret_cast<UINT_PTR>(control);
+  tool.lpszText = text;
+  SendMessageW(hints, TTM_GETTEXTW, 256, reinterpret_cast<LPARAM>(&tool));
+  return ToUtf8(text);
+}
+
+COLORREF ControlTextColour(HWND control) {
+  const HDC dc = GetDC(control);
+  SendMessageW(GetParent(control), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control));
+  const COLORREF colour = GetTextColor(dc);
+  ReleaseDC(control, dc);
+  return colour;
+}
+
+namespace {
+
+LOGFONTW ControlFont(HWND control) {
+  LOGFONTW font{};
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
+  return font;
+}
+
+}  // namespace
+
+std::string FontFace(HWND control) { return ToUtf8(ControlFont(control).lfFaceName); }
+int FontHeight(HWND control) { return ControlFont(control).lfHeight; }
+
+void PumpMessages(DWORD milliseconds) {
+  const DWORD end = GetTickCount() + milliseconds;
+  do {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+    if (milliseconds) Sleep(10);
+  } while (static_cast<LONG>(end - GetTickCount()) > 0);
+}
+
+namespace {
+
+// The image the tree draws for an item: asked of its parent, as the tree does
+// when the item leaves the choice to it.
+int ImageShown(HWND tree, const TVITEMW& item) {
+  if (item.iImage != I_IMAGECALLBACK) return item.iImage;
+  NMTVDISPINFOW info{};
+  info.hdr.hwndFrom = tree;
+  info.hdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(tree));
+  info.hdr.code = TVN_GETDISPINFOW;
+  info.item = item;
+  info.item.mask = TVIF_IMAGE | TVIF_SELECTEDIMAGE;
+  SendMessageW(GetParent(tree), WM_NOTIFY, info.hdr.idFrom, reinterpret_cast<LPARAM>(&info));
+  return info.item.iImage;
+}
+
+}  // namespace
+
+std::vector<TreeItem> TreeItems(HWND tree) {
+  std::vector<TreeItem> items;
+  auto related = [tree](UINT relation, HTREEITEM item) {
+    return reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
+  };
+  auto visit = [&](auto&& self, HTREEITEM item, int depth) -> void {
+    for (; item; item = related(TVGN_NEXT, item)) {
+      wchar_t text[512] = L"";
+      TVITEMW query{};
+      query.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_STATE | TVIF_PARAM | TVIF_HANDLE;
+      query.hItem = item;
+      query.pszText = text;
+      query.cchTextMax = 512;
+      query.stateMask = TVIS_EXPANDED;
+      SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&query));
+      items.push_back({ToUtf8(text), depth, ImageShown(tree, query), (query.state & TVIS_EXPANDED) != 0});
+      self(self, related(TVGN_CHILD, item), depth + 1);
+    }
+  };
+  visit(visit, related(TVGN_ROOT, nullptr), 0);
+  return items;
+}
+
+}  // namespace pandor::testing
