@@ -30,8 +30,7 @@ MenuError InvalidBitmap() { return MenuError("Bitmap ist ungültig"); }
 MenuError CutShort() { return MenuError("Stream-Read-Fehler"); }
 
 bool IsKnownHeaderSize(uint32_t size) {
-  return size == kCoreHeaderSize || size == kInfoHeaderSize || size == 52 || size == 56 || size == 108 ||
-         size == 124;
+  return size == kCoreHeaderSize || size == kInfoHeaderSize || size == 52 || size == 56 || size == 108 || size == 124;
 }
 
 bool IsKnownBitCount(uint32_t bits, bool core) {
@@ -55,7 +54,7 @@ struct Layout {
   int height = 0;  // negative: rows stored top-down
   bool core = false;
   uint16_t bitCount = 0;
-  size_t colours = 0;  // in the colour table
+  size_t colours = 0;   // in the colour table
   size_t infoSize = 0;  // info header, colour masks and colour table
   size_t bitsOffset = 0;
   size_t bitsSize = 0;
@@ -88,8 +87,8 @@ Layout ReadLayout(const std::string& file) {
     coloursUsed = ReadU32(file, header + 32);
   }
   const bool rle = compression == BI_RLE8 || compression == BI_RLE4;
-  if (planes != 1 || !IsKnownBitCount(bitCount, core) || !FitsCompression(compression, bitCount) ||
-      layout.width < 0 || layout.height == INT32_MIN || (rle && layout.height < 0)) {
+  if (planes != 1 || !IsKnownBitCount(bitCount, core) || !FitsCompression(compression, bitCount) || layout.width < 0 ||
+      layout.height == INT32_MIN || (rle && layout.height < 0)) {
     throw InvalidBitmap();
   }
   const uint32_t tableLimit = bitCount <= 8 ? 1u << bitCount : 0;
@@ -134,12 +133,22 @@ std::vector<uint32_t> InfoBlock(const std::string& file, const Layout& layout) {
     return info;
   }
   std::vector<uint32_t> info(kInfoHeaderSize / 4 + layout.colours);
-  const BITMAPINFOHEADER windowsHeader{kInfoHeaderSize, layout.width, layout.height, 1, layout.bitCount, BI_RGB,
-                                       0, 0, 0, static_cast<DWORD>(layout.colours), 0};
+  const BITMAPINFOHEADER windowsHeader{kInfoHeaderSize,
+                                       layout.width,
+                                       layout.height,
+                                       1,
+                                       layout.bitCount,
+                                       BI_RGB,
+                                       0,
+                                       0,
+                                       0,
+                                       static_cast<DWORD>(layout.colours),
+                                       0};
   std::memcpy(info.data(), &windowsHeader, kInfoHeaderSize);
   for (size_t i = 0; i < layout.colours; ++i) {
     const size_t at = header + kCoreHeaderSize + 3 * i;  // blue, green, red
-    info[kInfoHeaderSize / 4 + i] = ReadU16(file, at) | static_cast<uint32_t>(static_cast<unsigned char>(file[at + 2])) << 16;
+    info[kInfoHeaderSize / 4 + i] = ReadU16(file, at) | static_cast<uint32_t>(static_cast<unsigned char>(file[at + 2]))
+                                                            << 16;
   }
   return info;
 }

@@ -50,6 +50,10 @@ struct RegistryKeyTraits {
   static HKEY Invalid() { return nullptr; }
   static void Close(HKEY h) { RegCloseKey(h); }
 };
+struct MemoryDcTraits {
+  static HDC Invalid() { return nullptr; }
+  static void Close(HDC h) { DeleteDC(h); }
+};
 
 using FileHandle = UniqueHandle<HANDLE, FileHandleTraits>;
 using FontHandle = UniqueHandle<HFONT, GdiObjectTraits<HFONT>>;
@@ -57,5 +61,6 @@ using BrushHandle = UniqueHandle<HBRUSH, GdiObjectTraits<HBRUSH>>;
 using BitmapHandle = UniqueHandle<HBITMAP, GdiObjectTraits<HBITMAP>>;
 using IconHandle = UniqueHandle<HICON, IconTraits>;
 using RegistryKey = UniqueHandle<HKEY, RegistryKeyTraits>;
+using MemoryDc = UniqueHandle<HDC, MemoryDcTraits>;  // from CreateCompatibleDC
 
 }  // namespace pandor

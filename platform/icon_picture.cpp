@@ -45,8 +45,8 @@ bool IsWholeBitmapImage(const std::string& file, const Image& image) {
   const uint16_t bits = ReadU16(file, image.offset + 14);
   const uint32_t compression = ReadU32(file, image.offset + 16);
   const uint32_t coloursUsed = ReadU32(file, image.offset + 32);
-  if (width <= 0 || width > 1024 || doubleHeight <= 0 || doubleHeight > 2048 || doubleHeight % 2 != 0 ||
-      planes != 1 || compression != BI_RGB) {
+  if (width <= 0 || width > 1024 || doubleHeight <= 0 || doubleHeight > 2048 || doubleHeight % 2 != 0 || planes != 1 ||
+      compression != BI_RGB) {
     return false;
   }
   if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32) return false;
@@ -115,8 +115,8 @@ std::unique_ptr<Picture> LoadIconPicture(const std::string& file) {
   const Image image = ChooseImage(file, size);
   // The icon is made from a copy: the call takes a pointer it may write through.
   std::string bits(file, image.offset, image.size);
-  IconHandle icon(CreateIconFromResourceEx(reinterpret_cast<BYTE*>(bits.data()), static_cast<DWORD>(bits.size()),
-                                           TRUE, kIconFormatVersion, size.cx, size.cy, LR_DEFAULTCOLOR));
+  IconHandle icon(CreateIconFromResourceEx(reinterpret_cast<BYTE*>(bits.data()), static_cast<DWORD>(bits.size()), TRUE,
+                                           kIconFormatVersion, size.cx, size.cy, LR_DEFAULTCOLOR));
   if (!icon) throw InvalidIcon();
   return std::make_unique<IconPicture>(std::move(icon), size);
 }

@@ -118,7 +118,8 @@ class JpegPicture : public Picture {
     }
     decoded_ = true;
     const int error = Decode();
-    std::string().swap(file_);  // never needed again
+    std::string().swap(file_);                // never needed again
+    if (rows_ == 0) pixels_ = PixelBuffer();  // nothing to show
     pixels_.Draw(dc, area, rows_);
     if (error != 0) throw JpegError(error);
   }

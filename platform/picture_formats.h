@@ -27,8 +27,7 @@ std::unique_ptr<Picture> LoadJpegPicture(std::string file);
 
 // Little-endian fields of a file; the caller has checked the bounds.
 inline uint16_t ReadU16(const std::string& bytes, size_t at) {
-  return static_cast<uint16_t>(static_cast<unsigned char>(bytes[at]) |
-                               static_cast<unsigned char>(bytes[at + 1]) << 8);
+  return static_cast<uint16_t>(static_cast<unsigned char>(bytes[at]) | static_cast<unsigned char>(bytes[at + 1]) << 8);
 }
 inline uint32_t ReadU32(const std::string& bytes, size_t at) {
   return ReadU16(bytes, at) | static_cast<uint32_t>(ReadU16(bytes, at + 2)) << 16;

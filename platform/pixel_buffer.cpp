@@ -3,23 +3,13 @@
 #include <new>
 
 namespace pandor {
-namespace {
-
-struct MemoryDcTraits {
-  static HDC Invalid() { return nullptr; }
-  static void Close(HDC dc) { DeleteDC(dc); }
-};
-using MemoryDc = UniqueHandle<HDC, MemoryDcTraits>;
-
-}  // namespace
-
 PixelBuffer::PixelBuffer(int width, int height) {
   if (width <= 0 || height <= 0) return;
   header_.biWidth = width;
   header_.biHeight = -height;  // top-down: row 0 is the top row
   void* bits = nullptr;
-  section_.reset(CreateDIBSection(nullptr, reinterpret_cast<const BITMAPINFO*>(&header_), DIB_RGB_COLORS, &bits,
-                                  nullptr, 0));
+  section_.reset(
+      CreateDIBSection(nullptr, reinterpret_cast<const BITMAPINFO*>(&header_), DIB_RGB_COLORS, &bits, nullptr, 0));
   if (!section_ || !bits) {
     header_.biWidth = header_.biHeight = 0;
     throw std::bad_alloc();
@@ -49,16 +39,15 @@ void PixelBuffer::Draw(HDC dc, const RECT& area, int rows) const {
   if (!section_ || rows <= 0) return;
   const int saved = SaveDC(dc);
   if (rows < Height()) {
-    IntersectClipRect(dc, area.left, area.top, area.right,
-                      area.top + MulDiv(area.bottom - area.top, rows, Height()));
+    IntersectClipRect(dc, area.left, area.top, area.right, area.top + MulDiv(area.bottom - area.top, rows, Height()));
   }
   // Shrinking averages the pixels it drops (HALFTONE, which wants the brush
   // origin set after it); enlarging repeats pixels, keeping edges sharp.
   const bool shrinking = area.right - area.left < Width() || area.bottom - area.top < Height();
   SetStretchBltMode(dc, shrinking ? HALFTONE : COLORONCOLOR);
   SetBrushOrgEx(dc, 0, 0, nullptr);
-  StretchDIBits(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, 0, 0, Width(), Height(),
-                bits_, reinterpret_cast<const BITMAPINFO*>(&header_), DIB_RGB_COLORS, SRCCOPY);
+  StretchDIBits(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, 0, 0, Width(), Height(), bits_,
+                reinterpret_cast<const BITMAPINFO*>(&header_), DIB_RGB_COLORS, SRCCOPY);
   RestoreDC(dc, saved);
 }
 

@@ -154,9 +154,9 @@ std::string BitmapFile(const TestImage& image, BitmapLayout layout) {
   if (layout == BitmapLayout::kBitfields565) info.U32(0xF800).U32(0x07E0).U32(0x001F);
   if (layout == BitmapLayout::kV5Bitfields32) {
     info.U32(0x00FF0000).U32(0x0000FF00).U32(0x000000FF).U32(0);  // red, green, blue, alpha masks
-    info.U32(0x73524742);                                          // 'sRGB'
-    for (int i = 0; i < 9 + 3; ++i) info.U32(0);                   // end points, gamma
-    info.U32(4).U32(0).U32(0).U32(0);                              // intent, profile, reserved
+    info.U32(0x73524742);                                         // 'sRGB'
+    for (int i = 0; i < 9 + 3; ++i) info.U32(0);                  // end points, gamma
+    info.U32(4).U32(0).U32(0).U32(0);                             // intent, profile, reserved
   }
   for (COLORREF c : palette) {
     info.U8(Blue(c)).U8(Green(c)).U8(Red(c));
@@ -251,8 +251,8 @@ std::string IconFile(const std::vector<TestImage>& images, int bitCount) {
   return file.Data();
 }
 
-std::vector<FilledRect> QuadrantRects(int width, int height, COLORREF topLeft, COLORREF topRight,
-                                      COLORREF bottomLeft, COLORREF bottomRight) {
+std::vector<FilledRect> QuadrantRects(int width, int height, COLORREF topLeft, COLORREF topRight, COLORREF bottomLeft,
+                                      COLORREF bottomRight) {
   const int midX = width / 2, midY = height / 2;
   return {{{0, 0, midX, midY}, topLeft},
           {{midX, 0, width, midY}, topRight},
@@ -271,17 +271,17 @@ std::string WindowsMetafile(const std::vector<FilledRect>& rects, const WindowsM
     for (int p : parameters) WriteWord(records, p);
   };
   if (options.setsWindow) {
-    record(0x0103, {kMmAnisotropic});                                           // SetMapMode
-    record(0x020B, {options.windowOrigin.y, options.windowOrigin.x});          // SetWindowOrg
-    record(0x020C, {options.windowExtent.cy, options.windowExtent.cx});        // SetWindowExt
+    record(0x0103, {kMmAnisotropic});                                    // SetMapMode
+    record(0x020B, {options.windowOrigin.y, options.windowOrigin.x});    // SetWindowOrg
+    record(0x020C, {options.windowExtent.cy, options.windowExtent.cx});  // SetWindowExt
   }
   record(0x02FA, {PS_NULL, 0, 0, 0, 0});  // CreatePenIndirect: object 0
   record(0x012D, {0});                    // SelectObject
   for (size_t i = 0; i < rects.size(); ++i) {
     const FilledRect& r = rects[i];
     record(0x02FC, {BS_SOLID, static_cast<int>(r.colour & 0xFFFF), static_cast<int>(r.colour >> 16), 0});
-    record(0x012D, {static_cast<int>(i + 1)});                                        // SelectObject
-    record(0x041B, {r.rect.bottom, r.rect.right, r.rect.top, r.rect.left});           // Rectangle
+    record(0x012D, {static_cast<int>(i + 1)});                               // SelectObject
+    record(0x041B, {r.rect.bottom, r.rect.right, r.rect.top, r.rect.left});  // Rectangle
   }
   record(0x0000, {});  // end of file
 
@@ -296,7 +296,8 @@ std::string WindowsMetafile(const std::vector<FilledRect>& rects, const WindowsM
     header.U16(options.unitsPerInch).U32(0);
     unsigned checksum = 0;
     for (size_t at = 0; at < header.Size(); at += 2) {
-      checksum ^= static_cast<unsigned char>(header.Data()[at]) | static_cast<unsigned char>(header.Data()[at + 1]) << 8;
+      checksum ^= static_cast<unsigned char>(header.Data()[at]) | static_cast<unsigned char>(header.Data()[at + 1])
+                                                                      << 8;
     }
     file.Bytes(header.Data()).U16(checksum);
   }
@@ -322,8 +323,8 @@ std::string EnhancedMetafile(const std::vector<FilledRect>& rects, const RECT& f
     const uint32_t handle = static_cast<uint32_t>(i + 1);
     record(EMR_CREATEBRUSHINDIRECT, {handle, BS_SOLID, rects[i].colour, 0});
     record(EMR_SELECTOBJECT, {handle});
-    record(EMR_RECTANGLE, {static_cast<uint32_t>(r.left), static_cast<uint32_t>(r.top),
-                           static_cast<uint32_t>(r.right), static_cast<uint32_t>(r.bottom)});
+    record(EMR_RECTANGLE, {static_cast<uint32_t>(r.left), static_cast<uint32_t>(r.top), static_cast<uint32_t>(r.right),
+                           static_cast<uint32_t>(r.bottom)});
     bounds = {std::min(bounds.left, r.left), std::min(bounds.top, r.top), std::max(bounds.right, r.right - 1),
               std::max(bounds.bottom, r.bottom - 1)};
   }
@@ -377,9 +378,13 @@ std::string JpegFile(const TestImage& image, const JpegOptions& options) {
       const COLORREF c = image.At(x, static_cast<int>(info.next_scanline));
       switch (options.colours) {
         case JpegColours::kRgb: row.insert(row.end(), {uint8_t(Red(c)), uint8_t(Green(c)), uint8_t(Blue(c))}); break;
-        case JpegColours::kGrey: row.push_back(static_cast<uint8_t>((Red(c) * 299 + Green(c) * 587 + Blue(c) * 114) / 1000)); break;
+        case JpegColours::kGrey:
+          row.push_back(static_cast<uint8_t>((Red(c) * 299 + Green(c) * 587 + Blue(c) * 114) / 1000));
+          break;
         // Adobe stores CMYK inverted: with no black, the inverted cyan is the red.
-        case JpegColours::kAdobeCmyk: row.insert(row.end(), {uint8_t(Red(c)), uint8_t(Green(c)), uint8_t(Blue(c)), 255}); break;
+        case JpegColours::kAdobeCmyk:
+          row.insert(row.end(), {uint8_t(Red(c)), uint8_t(Green(c)), uint8_t(Blue(c)), 255});
+          break;
       }
     }
     JSAMPROW pointer = row.data();

@@ -41,19 +41,19 @@ class ByteWriter {
 };
 
 enum class BitmapLayout {
-  kRgb24,           // Windows 3 header, rows bottom-up
-  kRgb24TopDown,    // negative height
+  kRgb24,         // Windows 3 header, rows bottom-up
+  kRgb24TopDown,  // negative height
   kRgb32,
-  kRgb555,          // 16 bits, no masks
-  kBitfields565,    // 16 bits with colour masks after the header
-  kV5Bitfields32,   // masks inside a V5 header
+  kRgb555,         // 16 bits, no masks
+  kBitfields565,   // 16 bits with colour masks after the header
+  kV5Bitfields32,  // masks inside a V5 header
   kPalette8,
   kPalette4,
-  kPalette1,        // the picture may only have two colours
+  kPalette1,  // the picture may only have two colours
   kRle8,
   kRle4,
-  kCore24,          // OS/2 header
-  kCorePalette8,    // OS/2 header, three-byte colour table
+  kCore24,        // OS/2 header
+  kCorePalette8,  // OS/2 header, three-byte colour table
 };
 const char* NameOf(BitmapLayout layout);
 std::string BitmapFile(const TestImage& image, BitmapLayout layout);
@@ -67,14 +67,14 @@ struct FilledRect {
   COLORREF colour;
 };
 // The rectangles, one per quadrant of the image, filled without outline.
-std::vector<FilledRect> QuadrantRects(int width, int height, COLORREF topLeft, COLORREF topRight,
-                                      COLORREF bottomLeft, COLORREF bottomRight);
+std::vector<FilledRect> QuadrantRects(int width, int height, COLORREF topLeft, COLORREF topRight, COLORREF bottomLeft,
+                                      COLORREF bottomRight);
 
 struct WindowsMetafileOptions {
   bool placeable = false;
-  RECT boundingBox{};       // placeable only
+  RECT boundingBox{};         // placeable only
   uint16_t unitsPerInch = 0;  // placeable only
-  bool setsWindow = false;  // records a window origin and extent
+  bool setsWindow = false;    // records a window origin and extent
   POINT windowOrigin{};
   SIZE windowExtent{};
 };

@@ -47,11 +47,6 @@ constexpr int kCanvasHeight = 290;
 // JPEG is lossy; everything else must come out exact.
 constexpr int kJpegTolerance = 24;
 
-struct DcTraits {
-  static HDC Invalid() { return nullptr; }
-  static void Close(HDC dc) { DeleteDC(dc); }
-};
-
 // A 32-bit memory canvas filled with the background colour.
 class Canvas {
  public:
@@ -87,7 +82,7 @@ class Canvas {
   }
 
  private:
-  UniqueHandle<HDC, DcTraits> dc_;
+  MemoryDc dc_;
   BitmapHandle bitmap_;
   const uint32_t* pixels_ = nullptr;
   HGDIOBJ old_ = nullptr;
@@ -101,8 +96,8 @@ std::string Hex(COLORREF c) {
 
 ::testing::AssertionResult Near(COLORREF actual, COLORREF expected, int tolerance) {
   const bool matches = std::abs(GetRValue(actual) - GetRValue(expected)) <= tolerance &&
-                    std::abs(GetGValue(actual) - GetGValue(expected)) <= tolerance &&
-                    std::abs(GetBValue(actual) - GetBValue(expected)) <= tolerance;
+                       std::abs(GetGValue(actual) - GetGValue(expected)) <= tolerance &&
+                       std::abs(GetBValue(actual) - GetBValue(expected)) <= tolerance;
   if (matches) return ::testing::AssertionSuccess();
   return ::testing::AssertionFailure() << Hex(actual) << " where " << Hex(expected) << " was expected";
 }
@@ -123,9 +118,18 @@ void ExpectProbes(const Canvas& canvas, const std::vector<Probe>& probes, int to
 void ExpectQuadrantsFillArea(const Canvas& canvas, COLORREF topLeft, COLORREF topRight, COLORREF bottomLeft,
                              COLORREF bottomRight, int tolerance) {
   ExpectProbes(canvas,
-               {{3, 3, topLeft}, {265, 3, topRight}, {3, 246, bottomLeft}, {265, 246, bottomRight},
-                {67, 62, topLeft}, {201, 62, topRight}, {67, 187, bottomLeft}, {201, 187, bottomRight},
-                {124, 115, topLeft}, {145, 115, topRight}, {124, 135, bottomLeft}, {145, 135, bottomRight}},
+               {{3, 3, topLeft},
+                {265, 3, topRight},
+                {3, 246, bottomLeft},
+                {265, 246, bottomRight},
+                {67, 62, topLeft},
+                {201, 62, topRight},
+                {67, 187, bottomLeft},
+                {201, 187, bottomRight},
+                {124, 115, topLeft},
+                {145, 115, topRight},
+                {124, 135, bottomLeft},
+                {145, 135, bottomRight}},
                tolerance);
 }
 
@@ -267,14 +271,24 @@ TEST(BitmapPictureTest, EveryLayoutIsStretchedOverTheArea) {
   }
 }
 
-TEST(BitmapPictureTest, EmptyFileIsAnEmptyPicture) {
+TEST(BitmapPictureTest, EmptyBitmapsDrawNothing) {
   const testing::TestFolder folder;
-  const auto picture = Load(folder, "leer.bmp", "");
-  EXPECT_EQ(picture->Size().cx, 0);
-  EXPECT_EQ(picture->Size().cy, 0);
-  Canvas canvas;
-  EXPECT_EQ(DrawError(*picture, canvas), "");
-  EXPECT_EQ(canvas.CountNot(kBackground), 0);
+  const struct {
+    const char* what;
+    std::string bytes;
+  } cases[] = {
+      {"empty file", ""},
+      {"0 x 0 pixels", testing::BitmapFile(TestImage{}, BitmapLayout::kRgb24)},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const auto picture = Load(folder, "leer.bmp", c.bytes);
+    EXPECT_EQ(picture->Size().cx, 0);
+    EXPECT_EQ(picture->Size().cy, 0);
+    Canvas canvas;
+    EXPECT_EQ(DrawError(*picture, canvas), "");
+    EXPECT_EQ(canvas.CountNot(kBackground), 0);
+  }
 }
 
 TEST(BitmapPictureTest, DamagedFilesAreReportedByWhatIsWrong) {
@@ -324,8 +338,16 @@ void ExpectIconInTopLeftCorner(const Canvas& canvas) {
   const int size = GetSystemMetrics(SM_CXICON);
   ASSERT_EQ(size, 32) << "the tests expect Wine's standard icon size";
   ExpectProbes(canvas,
-               {{1, 1, kRed}, {8, 8, kRed}, {24, 8, kBlue}, {30, 1, kBlue}, {8, 24, kYellow}, {1, 30, kYellow},
-                {24, 24, kBackground}, {40, 8, kBackground}, {8, 40, kBackground}, {200, 200, kBackground}},
+               {{1, 1, kRed},
+                {8, 8, kRed},
+                {24, 8, kBlue},
+                {30, 1, kBlue},
+                {8, 24, kYellow},
+                {1, 30, kYellow},
+                {24, 24, kBackground},
+                {40, 8, kBackground},
+                {8, 40, kBackground},
+                {200, 200, kBackground}},
                0);
   // Three quadrants of 16 x 16 pixels and nothing else: not stretched.
   EXPECT_EQ(canvas.CountNot(kBackground), 3 * 16 * 16);
@@ -428,17 +450,25 @@ TEST(MetafilePictureTest, EveryKindIsStretchedOverTheAreaAtItsNaturalSize) {
   } cases[] = {
       {"placeable", "bild.wmf", testing::WindowsMetafile(MetaQuadrants(2880, 1440), placeable), {192, 96}},
       {"placeable, box off the origin", "bild.wmf", testing::WindowsMetafile(offsetRects, placeableOffset), {192, 96}},
-      {"plain, sets its window", "bild.wmf", testing::WindowsMetafile(MetaQuadrants(300, 150), plainWithWindow),
+      {"plain, sets its window",
+       "bild.wmf",
+       testing::WindowsMetafile(MetaQuadrants(300, 150), plainWithWindow),
        {300, 150}},
-      {"plain, in screen pixels", "bild.wmf", testing::WindowsMetafile(MetaQuadrants(80, 40), plainWithoutWindow),
+      {"plain, in screen pixels",
+       "bild.wmf",
+       testing::WindowsMetafile(MetaQuadrants(80, 40), plainWithoutWindow),
        {80, 40}},
       // 4 pixels a millimetre on the device it was made for: 50 x 25 mm.
-      {"enhanced", "bild.emf",
+      {"enhanced",
+       "bild.emf",
        testing::EnhancedMetafile(MetaQuadrants(200, 100), {0, 0, 5000, 2500}, {1000, 1000}, {250, 250}),
        {200, 100}},
-      {"enhanced without its device's size counts at 96 dpi", "bild.emf",
-       testing::EnhancedMetafile(MetaQuadrants(192, 96), {0, 0, 5080, 2540}, {0, 0}, {0, 0}), {192, 96}},
-      {"enhanced named .wmf", "bild.wmf",
+      {"enhanced without its device's size counts at 96 dpi",
+       "bild.emf",
+       testing::EnhancedMetafile(MetaQuadrants(192, 96), {0, 0, 5080, 2540}, {0, 0}, {0, 0}),
+       {192, 96}},
+      {"enhanced named .wmf",
+       "bild.wmf",
        testing::EnhancedMetafile(MetaQuadrants(200, 100), {0, 0, 5000, 2500}, {1000, 1000}, {250, 250}),
        {200, 100}},
   };
@@ -469,8 +499,7 @@ TEST(MetafilePictureTest, DrawingStaysInsideTheArea) {
     std::string bytes;
   } cases[] = {
       {"placeable", "bild.wmf", testing::WindowsMetafile(wide, placeable)},
-      {"enhanced", "bild.emf",
-       testing::EnhancedMetafile(wide, {0, 0, 2540, 2540}, {960, 960}, {254, 254})},
+      {"enhanced", "bild.emf", testing::EnhancedMetafile(wide, {0, 0, 2540, 2540}, {960, 960}, {254, 254})},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -634,8 +663,11 @@ TEST(JpegPictureTest, DamagedDataIsReportedAtTheFirstDrawingOnly) {
     bool anythingDrawn;
   } cases[] = {
       {"missing table: nothing decoded", noTable, JERR_NO_QUANT_TABLE, {{8, 8, kBackground}}, false},
-      {"second frame header after part of the scan", secondFrame, JERR_SOF_DUPLICATE,
-       {{8, 8, kRed}, {260, 8, kBlue}, {67, 240, kGrey}}, true},
+      {"second frame header after part of the scan",
+       secondFrame,
+       JERR_SOF_DUPLICATE,
+       {{8, 8, kRed}, {260, 8, kBlue}, {67, 240, kGrey}},
+       true},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);

@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# check_imports.sh PROGRAM.exe
+# The menu program must run from any medium on a bare Windows: it may import
+# only DLLs that ship with Windows.
+set -euo pipefail
+allowed="ADVAPI32.dll COMCTL32.dll GDI32.dll KERNEL32.dll msvcrt.dll SHELL32.dll USER32.dll WINMM.dll"
+headers=$(i686-w64-mingw32-objdump -p "$1")
+status=0
+for dll in $(sed -n 's/^\s*DLL Name: //p' <<<"$headers"); do
+  if ! tr ' ' '\n' <<<"$allowed" | grep -qixF "$dll"; then
+    echo "imports $dll, which doesn't ship with Windows"
+    status=1
+  fi
+done
+# The linker's DEP and ASLR flags.
+for flag in NX_COMPAT DYNAMIC_BASE; do
+  grep -qw "$flag" <<<"$headers" || { echo "not linked with $flag"; status=1; }
+done
+[ $status -eq 0 ] && echo "imports only system DLLs, DEP and ASLR on"
+exit $status

@@ -1,0 +1,132 @@
+// A small inspector for end-to-end tests: finds the menu's windows from a
+// second process, as a user would see them, and presses their buttons.
+//
+//   inspector wait TITLE [CLASS] [SECONDS]   a visible window of some size
+//                                            whose title contains TITLE
+//   inspector gone TITLE [SECONDS]           no such window any more
+//   inspector texts TITLE                    the window's title, client size
+//                                            and the texts of its children
+//   inspector press TITLE BUTTON             clicks the child button
+//   inspector close TITLE                    asks the window to close
+//   inspector owner TITLE                    the title of the window that
+//                                            owns it and has its task bar entry
+//
+// Exit code 0 on success, 1 when the window isn't there (in time).
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+struct Query {
+  std::wstring title;
+  std::wstring className;
+  HWND found = nullptr;
+};
+
+std::wstring Text(HWND window) {
+  wchar_t text[1024] = L"";
+  GetWindowTextW(window, text, 1024);
+  return text;
+}
+
+std::wstring ClassOf(HWND window) {
+  wchar_t name[256] = L"";
+  GetClassNameW(window, name, 256);
+  return name;
+}
+
+BOOL CALLBACK Match(HWND window, LPARAM param) {
+  auto* query = reinterpret_cast<Query*>(param);
+  RECT rect;
+  GetWindowRect(window, &rect);
+  const bool hasSize = rect.right - rect.left > 0 && rect.bottom - rect.top > 0;
+  if (IsWindowVisible(window) && hasSize && Text(window).find(query->title) != std::wstring::npos &&
+      (query->className.empty() || ClassOf(window) == query->className)) {
+    query->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+HWND Find(const std::wstring& title, const std::wstring& className = L"") {
+  Query query{title, className};
+  EnumWindows(Match, reinterpret_cast<LPARAM>(&query));
+  return query.found;
+}
+
+void PrintUtf8(const std::wstring& text) {
+  char buffer[4096];
+  const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, buffer, sizeof buffer, nullptr, nullptr);
+  fwrite(buffer, 1, size > 0 ? static_cast<size_t>(size - 1) : 0, stdout);
+  fputc('\n', stdout);
+}
+
+BOOL CALLBACK PrintChild(HWND child, LPARAM) {
+  PrintUtf8(L"child " + ClassOf(child) + L": " + Text(child));
+  return TRUE;
+}
+
+struct ButtonQuery {
+  std::wstring caption;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchButton(HWND child, LPARAM param) {
+  auto* query = reinterpret_cast<ButtonQuery*>(param);
+  if (ClassOf(child) == L"Button" && Text(child) == query->caption) {
+    query->found = child;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+int Wait(const std::wstring& title, const std::wstring& className, int seconds, bool untilGone) {
+  for (DWORD start = GetTickCount(); GetTickCount() - start < static_cast<DWORD>(seconds) * 1000; Sleep(100)) {
+    if ((Find(title, className) != nullptr) != untilGone) return 0;
+  }
+  return 1;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc < 3) return 2;
+  const std::wstring command = argv[1];
+  const std::wstring title = argv[2];
+  if (command == L"wait") {
+    return Wait(title, argc > 3 ? argv[3] : L"", argc > 4 ? _wtoi(argv[4]) : 30, false);
+  }
+  if (command == L"gone") return Wait(title, L"", argc > 3 ? _wtoi(argv[3]) : 30, true);
+
+  const HWND window = Find(title);
+  if (!window) return 1;
+  if (command == L"texts") {
+    RECT client;
+    GetClientRect(window, &client);
+    PrintUtf8(L"title: " + Text(window));
+    PrintUtf8(L"class: " + ClassOf(window));
+    PrintUtf8(L"client: " + std::to_wstring(client.right) + L"x" + std::to_wstring(client.bottom));
+    EnumChildWindows(window, PrintChild, 0);
+    return 0;
+  }
+  if (command == L"press" && argc > 3) {
+    ButtonQuery query{argv[3]};
+    EnumChildWindows(window, MatchButton, reinterpret_cast<LPARAM>(&query));
+    if (!query.found) return 1;
+    PostMessageW(query.found, BM_CLICK, 0, 0);
+    return 0;
+  }
+  if (command == L"owner") {
+    const HWND owner = GetWindow(window, GW_OWNER);
+    if (!owner || !IsWindowVisible(owner)) return 1;
+    PrintUtf8(L"owner: " + Text(owner));
+    return 0;
+  }
+  if (command == L"close") {
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    return 0;
+  }
+  return 2;
+}
