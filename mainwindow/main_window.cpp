@@ -128,7 +128,7 @@ void MainWindow::ReportError(const std::string& utf8Text) {
 }
 
 void MainWindow::OnClose() {
-  state_.programList.clear();
+  state_.menuTree.Clear();
   state_.settings = Settings();
   state_.welcomeLines.clear();
   DestroyWindow(hwnd_);

@@ -56,9 +56,8 @@ struct MainWindowControls {
 struct MainWindowState {
   MenuFolder folder;  // AppDir and MenuDir
   Settings settings;
-  LineList programList;
   LineList welcomeLines;
-  MenuTree menuTree;
+  MenuTree menuTree;  // holds the program list
   bool welcomeShown = false;
   bool infoVisible = true;
   bool hoverEffects = false;

@@ -24,7 +24,7 @@ void MenuTreeView::AddNewNodes(const MenuTree& tree) {
   SendMessageW(tree_, WM_SETREDRAW, FALSE, 0);
   for (size_t index = items_.size(); index < tree.Nodes().size(); ++index) {
     const MenuNode& node = tree.Nodes()[index];
-    const std::wstring text = FromAnsi(node.text);
+    const std::wstring text = FromAnsi(tree.Text(static_cast<int>(index)));
     TVINSERTSTRUCTW insert{};
     insert.hParent = node.parent < 0 ? TVI_ROOT : items_[static_cast<size_t>(node.parent)];
     insert.hInsertAfter = TVI_LAST;

@@ -113,14 +113,14 @@ void MainWindow::ApplyMenuFont() {
 }
 
 void MainWindow::BuildMenuTree() {
-  state_.programList = ReadLineFile(services_.files, state_.folder.menuDir + kFileListFile);
+  LineList programList = ReadLineFile(services_.files, state_.folder.menuDir + kFileListFile);
   // The nodes built before an incomplete record still appear.
   struct ShowBuiltNodes {
     MenuTreeView& view;
     const MenuTree& tree;
     ~ShowBuiltNodes() { view.AddNewNodes(tree); }
   } showBuiltNodes{treeView_, state_.menuTree};
-  state_.menuTree.Build(state_.programList);
+  state_.menuTree.Build(std::move(programList));
 }
 
 }  // namespace pandor

@@ -2,49 +2,74 @@
 
 #include <algorithm>
 
-namespace pandor {
+#include "menu/menu_error.h"
 
-void MenuTree::Build(const LineList& programList) {
-  for (size_t first = 0; first < programList.size(); first += kProgramEntryLines) {
-    ProgramEntry entry = ReadProgramEntry(programList, first);
-    records_.push_back(std::move(entry));
-    const int record = static_cast<int>(records_.size() - 1);
-    const ProgramEntry& added = records_.back();
-    if (added.group.empty()) {
-      AddNode(added.displayName, -1, record);
+namespace pandor {
+namespace {
+
+// Offsets of the fields the tree needs within a record.
+constexpr size_t kGroupOffset = 0;
+constexpr size_t kDisplayNameOffset = 2;
+
+}  // namespace
+
+void MenuTree::Build(LineList programList) {
+  Clear();
+  lines_ = std::move(programList);
+  // Every record adds a node, and perhaps a group.
+  const size_t records = lines_.size() / kProgramEntryLines + 1;
+  nodes_.reserve(records);
+  firstByText_.Reserve(records);
+
+  for (size_t first = 0; first < lines_.size(); first += kProgramEntryLines) {
+    // An incomplete record fails at its first missing line.
+    if (first + kProgramEntryLines > lines_.size()) throw ListIndexError(static_cast<int>(lines_.size()));
+    const auto record = static_cast<int>(first);
+    const auto displayName = static_cast<int>(first + kDisplayNameOffset);
+    const std::string& group = lines_[first + kGroupOffset];
+    if (group.empty()) {
+      AddNode(displayName, -1, record);
       continue;
     }
-    int group = FindFirstInDisplayOrder(added.group);
-    if (group < 0) group = AddNode(added.group, -1, -1);
-    AddNode(added.displayName, group, record);
+    int groupNode = FindFirstInDisplayOrder(group);
+    if (groupNode < 0) groupNode = AddNode(static_cast<int>(first + kGroupOffset), -1, -1);
+    AddNode(displayName, groupNode, record);
   }
 }
 
-const ProgramEntry* MenuTree::RecordOf(int node) const {
-  const int record = Node(node).record;
-  return record < 0 ? nullptr : &records_[static_cast<size_t>(record)];
+void MenuTree::Clear() {
+  firstByText_.Clear();
+  nodes_.clear();
+  topLevel_.clear();
+  lines_.clear();
+}
+
+std::optional<ProgramEntry> MenuTree::RecordOf(int node) const {
+  const int first = Node(node).recordLine;
+  if (first < 0) return std::nullopt;
+  return ReadProgramEntry(lines_, static_cast<size_t>(first));
 }
 
 int MenuTree::FindFirstInDisplayOrder(std::string_view text) const {
-  const auto found = firstByText_.find(std::string(text));
-  return found == firstByText_.end() ? -1 : found->second;
+  return firstByText_.Find(text, [this](int node) { return TextView(node); });
 }
 
-int MenuTree::AddNode(const std::string& text, int parent, int record) {
+int MenuTree::AddNode(int textLine, int parent, int recordLine) {
   std::vector<int>& siblings = parent < 0 ? topLevel_ : nodes_[static_cast<size_t>(parent)].children;
   const int index = static_cast<int>(nodes_.size());
   MenuNode node;
-  node.text = text;
+  node.textLine = textLine;
   node.parent = parent;
   node.position = static_cast<int>(siblings.size());
-  node.record = record;
+  node.recordLine = recordLine;
   siblings.push_back(index);
   nodes_.push_back(std::move(node));
 
   // A node appended under an earlier parent can come before nodes of the same
   // text added earlier, so the index keeps whichever is first in display order.
-  auto [slot, inserted] = firstByText_.try_emplace(text, index);
-  if (!inserted && PrecedesInDisplayOrder(index, slot->second)) slot->second = index;
+  firstByText_.Add(
+      index, [this](int n) { return TextView(n); },
+      [this, index](int existing) { return PrecedesInDisplayOrder(index, existing); });
   return index;
 }
 

@@ -24,7 +24,7 @@ LineList Records(std::initializer_list<std::pair<const char*, const char*>> grou
 std::string Outline(const MenuTree& tree) {
   std::string out;
   std::function<void(int, int)> visit = [&](int node, int depth) {
-    out += std::string(static_cast<size_t>(depth) * 2, ' ') + tree.Node(node).text + "\n";
+    out += std::string(static_cast<size_t>(depth) * 2, ' ') + tree.Text(node) + "\n";
     for (int child : tree.Node(node).children) visit(child, depth + 1);
   };
   for (int top : tree.TopLevel()) visit(top, 0);
@@ -36,7 +36,7 @@ TEST(MenuTreeTest, GroupsGatherTheirProgramsInFileOrder) {
   tree.Build(Records({{"A", "eins"}, {"", "zwei"}, {"A", "drei"}, {"B", "vier"}, {"", "fuenf"}, {"B", "sechs"}}));
   EXPECT_EQ(Outline(tree), "A\n  eins\n  drei\nzwei\nB\n  vier\n  sechs\nfuenf\n");
   EXPECT_TRUE(tree.Node(tree.TopLevel()[0]).IsGroup());
-  EXPECT_EQ(tree.RecordOf(tree.TopLevel()[0]), nullptr);
+  EXPECT_FALSE(tree.RecordOf(tree.TopLevel()[0]).has_value());
 }
 
 TEST(MenuTreeTest, GroupNamesAreCaseSensitive) {
@@ -51,7 +51,7 @@ TEST(MenuTreeTest, GroupNamedLikeAnEarlierProgramMakesThatProgramAGroup) {
   EXPECT_EQ(Outline(tree), "Spiele\n  Schach\n");
   const int spiele = tree.TopLevel()[0];
   EXPECT_TRUE(tree.Node(spiele).IsGroup());
-  ASSERT_NE(tree.RecordOf(spiele), nullptr);
+  ASSERT_TRUE(tree.RecordOf(spiele).has_value());
   EXPECT_EQ(tree.RecordOf(spiele)->runFile, "run\\Spiele.exe");
 }
 

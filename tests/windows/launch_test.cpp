@@ -253,6 +253,8 @@ class StoredPathTest : public LaunchTest, public ::testing::WithParamInterface<S
 TEST_P(StoredPathTest, StartsTheInstalledCopy) {
   ASSERT_TRUE(Register().Set("Path", GetParam().type, GetParam().bytes(installed_)));
 
+  // Asked directly too: the shell would expand variables in a file name itself.
+  EXPECT_EQ(registry_.InstalledFolder(kInstalledName), installed_);
   EXPECT_GT(Launch(), 32);
 
   ExpectStarted(StartedPrograms(), installed_ + kInstalledName);

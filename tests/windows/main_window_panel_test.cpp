@@ -127,7 +127,8 @@ TEST(MainWindowCloseTest, ClosingReleasesTheListsAndDestroysTheWindow) {
   SendMessageW(window, WM_CLOSE, 0, 0);
   EXPECT_TRUE(destroyed);
   EXPECT_FALSE(IsWindow(window));
-  EXPECT_TRUE(menu.Window().State().programList.empty());
+  EXPECT_TRUE(menu.Window().State().menuTree.ProgramList().empty());
+  EXPECT_TRUE(menu.Window().State().menuTree.Empty());
   EXPECT_TRUE(menu.Window().State().welcomeLines.empty());
   EXPECT_EQ(menu.sound.calls.back(), "close");
 }
