@@ -23,6 +23,8 @@ constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 constexpr int kPageControlWidth = 281;
 constexpr int kPageControlGap = 4;
 constexpr int kStatusBarHeight = 19;
+constexpr UINT kTreeClicked = WM_APP + 1;
+constexpr UINT kTreeDoubleClicked = WM_APP + 2;
 
 }  // namespace
 
@@ -74,8 +76,6 @@ void MainWindow::CentreOnScreen() {
   SetWindowPos(hwnd_, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
                (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
-
-bool MainWindow::PreTranslateMessage(const MSG&) { return false; }
 
 void MainWindow::sbtnExpandClick() { ToggleInfoPanel(); }
 
@@ -180,6 +180,12 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (wParam == kScrollTimer) ScrollTimerTimer();
       if (wParam == kSoundTimer) SoundTimerTimer();
       return 0;
+    case kTreeClicked:
+      tvMenuClick();
+      return 0;
+    case kTreeDoubleClicked:
+      tvMenuDblClick();
+      return 0;
     case WM_CLOSE:
       OnClose();
       return 0;
@@ -197,10 +203,13 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT MainWindow::OnCommand(int id, int code, HWND) {
-  if (code != BN_CLICKED) return 0;
+  if (code != BN_CLICKED) return 0;  // also STN_CLICKED, which has the same value
   switch (id) {
     case kIdClose:
       PostMessageW(hwnd_, WM_CLOSE, 0, 0);
+      break;
+    case kIdExplore:
+      sbtnExploreClick();
       break;
     case kIdExpand:
       sbtnExpandClick();
@@ -218,8 +227,18 @@ LRESULT MainWindow::OnNotify(const NMHDR& header) {
       case TVN_ITEMEXPANDEDW:
         InvalidateRect(controls_.tvMenu, nullptr, FALSE);
         break;
+      // The tree tells of a click before it moves the selection, so the
+      // handlers run once it has.
+      case NM_CLICK:
+        PostMessageW(hwnd_, kTreeClicked, 0, 0);
+        break;
+      case NM_DBLCLK:
+        PostMessageW(hwnd_, kTreeDoubleClicked, 0, 0);
+        break;
     }
   }
+  if (header.hwndFrom == controls_.PageControl1 && header.code == TCN_SELCHANGE)
+    ShowPage(static_cast<int>(SendMessageW(controls_.PageControl1, TCM_GETCURSEL, 0, 0)));
   return 0;
 }
 

@@ -95,9 +95,22 @@ class MainWindow {
   std::function<void()> onDestroyed;
 
   // Event handlers.
+  void tvMenuClick();
+  void tvMenuDblClick();
   void sbtnExpandClick();
+  void sbtnExploreClick();
   void ScrollTimerTimer();
   void SoundTimerTimer();
+  // A typed character, seen before the focused control; true when consumed.
+  bool FormKeyPress(wchar_t key);
+  void ButtonMouseMove(FlatButton& button);
+  void tvMenuMouseMove();
+  void lblWelcomeMouseMove();
+
+  // Shows the welcome text again unless it is on view.
+  void RestoreWelcomeText();
+  // Starts the selected program: its installed copy or its file on the medium.
+  void StartSelectedProgram();
 
  private:
   static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
@@ -123,9 +136,17 @@ class MainWindow {
   void SetHint(HWND control, const wchar_t* text);
 
   void ToggleInfoPanel();
+  void ShowProgramInformation(const ProgramEntry& program);
+  void ToggleGroup(int node);
+  void ShowPictureTab(bool shown);
+  void ShowPage(int page);
+  void SetAllCaptionColours(COLORREF colour);
+  void WatchMouseMoves(HWND control);
+  static LRESULT CALLBACK MouseMoveSubclass(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
   void CentreOnScreen();
   void PlaceStatusBar();
   void ShowDescription(const LineList& lines);
+  void ShowDescriptionText(const std::wstring& text);
   void SetStatusText(const std::wstring& text);
 
   // Runs a handler; an error it raises is reported in the error box and the

@@ -78,6 +78,10 @@ void MainWindow::CreateControls() {
                                     kShadow, kIdShadow);
   controls_.lblWelcome = CreateChild(controls_.pWillkommen, 0, L"STATIC", L"Willkommen", SS_CENTER | SS_NOTIFY,
                                      kWelcome, kIdWelcome);
+  // The text lies over its shadow.
+  SetWindowPos(controls_.lblWelcome, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  WatchMouseMoves(controls_.lblShadow);
+  WatchMouseMoves(controls_.lblWelcome);
   setFont(controls_.lblShadow, bannerFont_.get());
   setFont(controls_.lblWelcome, bannerFont_.get());
   bannerText_ = GetSysColor(COLOR_WINDOWTEXT);
@@ -98,6 +102,7 @@ void MainWindow::CreateControls() {
   nodeImages_ = LoadMaskedImages(instance_, IDB_NODE_IMAGES);
   SendMessageW(controls_.tvMenu, TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(nodeImages_));
   treeView_.Attach(controls_.tvMenu);
+  WatchMouseMoves(controls_.tvMenu);
 
   // Buttons.
   controls_.pnButtons = Panel::Create(hwnd_, kIdButtons, kButtons.Rect());
@@ -108,6 +113,8 @@ void MainWindow::CreateControls() {
   controls_.sbtnExplore.Create(controls_.pnButtons, kIdExplore, kExplore.Rect(), L"Suchen", glyphSuchen_,
                                windowFont_.get());
   controls_.sbtnExpand.Create(controls_.pnButtons, kIdExpand, kExpand.Rect(), L"<<", nullptr, windowFont_.get());
+  for (FlatButton* button : {&controls_.sbtnHelp, &controls_.sbtnClose, &controls_.sbtnExplore, &controls_.sbtnExpand})
+    button->onMouseMove = [this, button] { Guarded([&] { ButtonMouseMove(*button); }); };
   AddHint(controls_.sbtnHelp.Handle(), L"Hilfefenster einblenden");
   AddHint(controls_.sbtnClose.Handle(), L"Autostart beenden");
   AddHint(controls_.sbtnExplore.Handle(), L"CD durchsuchen");
@@ -121,8 +128,10 @@ void MainWindow::CreateControls() {
   tab.mask = TCIF_TEXT;
   tab.pszText = const_cast<wchar_t*>(L"Infos");
   SendMessageW(controls_.PageControl1, TCM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&tab));
-  controls_.mDesc = CreateChild(hwnd_, 0, L"EDIT", L"", ES_MULTILINE | ES_READONLY, kPage, kIdDescription);
+  controls_.mDesc = CreateChild(hwnd_, 0, L"EDIT", L"", ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, kPage, kIdDescription);
   setFont(controls_.mDesc, windowFont_.get());
+  // Descriptions of several megabytes fit.
+  SendMessageW(controls_.mDesc, EM_SETLIMITTEXT, 0x7FFFFFFE, 0);
   controls_.pnPreview = Panel::Create(hwnd_, kIdPreviewPanel, kPage.Rect());
   ShowWindow(controls_.pnPreview, SW_HIDE);
   preview_.Create(controls_.pnPreview, kIdPreviewImage,

@@ -56,38 +56,51 @@ std::string HelloExe() {
   return path;
 }
 
-// A path as one spelling: long names, lower case, no trailing backslash.
-std::string Canonical(std::string path) {
-  char longName[MAX_PATH * 2];
-  const DWORD size = GetLongPathNameA(path.c_str(), longName, sizeof longName);
-  if (size > 0 && size < sizeof longName) path = longName;
-  if (!path.empty() && path.back() == '\\') path.pop_back();
-  CharLowerBuffA(path.data(), static_cast<DWORD>(path.size()));
-  return path;
-}
-
 std::string WithoutTrailingBackslash(std::string path) {
   if (!path.empty() && path.back() == '\\') path.pop_back();
   return path;
 }
 
+// A path as one spelling: long names, lower case, no trailing backslash.
+std::string Canonical(std::string path) {
+  char longName[MAX_PATH * 2];
+  const DWORD size = GetLongPathNameA(path.c_str(), longName, sizeof longName);
+  if (size > 0 && size < sizeof longName) path = longName;
+  path = WithoutTrailingBackslash(path);
+  CharLowerBuffA(path.data(), static_cast<DWORD>(path.size()));
+  return path;
+}
+
+ULONGLONG CreationTime(HANDLE process) {
+  FILETIME created, exited, kernel, user;
+  if (!GetProcessTimes(process, &created, &exited, &kernel, &user)) return 0;
+  return static_cast<ULONGLONG>(created.dwHighDateTime) << 32 | created.dwLowDateTime;
+}
+
 // The processes this test program has started (and that still run).
 std::vector<DWORD> ChildProcesses() {
+  static const ULONGLONG ourStart = CreationTime(GetCurrentProcess());
   std::vector<DWORD> children;
   const FileHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
   if (!snapshot) return children;
   PROCESSENTRY32 entry{};
   entry.dwSize = sizeof entry;
   for (BOOL more = Process32First(snapshot.get(), &entry); more; more = Process32Next(snapshot.get(), &entry)) {
-    if (entry.th32ParentProcessID == GetCurrentProcessId()) children.push_back(entry.th32ProcessID);
+    if (entry.th32ParentProcessID != GetCurrentProcessId()) continue;
+    // Process ids are reused: one older than us was started by an earlier
+    // holder of our id (Wine's desktop, say), not by us.
+    const HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, entry.th32ProcessID);
+    if (!process) continue;
+    if (CreationTime(process) >= ourStart) children.push_back(entry.th32ProcessID);
+    CloseHandle(process);
   }
   return children;
 }
 
 // Gives the started programs time to end by themselves, then ends the rest,
 // so that no test leaves a process behind.
-void EndChildProcesses() {
-  for (DWORD waited = 0; waited < kPatienceMs && !ChildProcesses().empty(); waited += kPollMs) Sleep(kPollMs);
+void EndChildProcesses(DWORD patienceMs = kPatienceMs) {
+  for (DWORD waited = 0; waited < patienceMs && !ChildProcesses().empty(); waited += kPollMs) Sleep(kPollMs);
   for (const DWORD id : ChildProcesses()) {
     const HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id);
     if (!process) continue;
@@ -446,8 +459,11 @@ TEST(BrowseMediumTest, OpensAFileBrowserOnTheMedium) {
     for (const auto& window : windows) shown = shown || lstrcmpiA(window.second.c_str(), folderName.c_str()) == 0;
     if (!shown) Sleep(kPollMs);
   }
+  // Close the browser as a user would; its process lingers for seconds after
+  // the window has gone, so it is ended then.
   for (const auto& window : windows) PostMessageA(window.first, WM_CLOSE, 0, 0);
-  EndChildProcesses();
+  for (DWORD waited = 0; waited <= kPatienceMs && !ChildWindows().empty(); waited += kPollMs) Sleep(kPollMs);
+  EndChildProcesses(0);
 
   EXPECT_TRUE(shown) << "no file browser window titled " << folderName;
 }

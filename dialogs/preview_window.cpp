@@ -1,0 +1,175 @@
+#include "dialogs/preview_window.h"
+
+#include <commctrl.h>
+
+#include "dialogs/modal_loop.h"
+#include "resources/resource_ids.h"
+
+namespace pandor {
+namespace {
+
+constexpr wchar_t kClassName[] = L"Pandor7PreviewWindow";
+constexpr int kInitialWidth = 427;
+constexpr int kInitialHeight = 273;
+constexpr int kIdImage = 100;
+constexpr UINT_PTR kImageSubclass = 1;
+
+// The hourglass while it lives, then the cursor from before.
+class WaitCursor {
+ public:
+  WaitCursor() : normal_(SetCursor(LoadCursor(nullptr, IDC_WAIT))) {}
+  ~WaitCursor() { SetCursor(normal_); }
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+
+ private:
+  HCURSOR normal_;
+};
+
+}  // namespace
+
+PreviewWindow::~PreviewWindow() {
+  if (hwnd_) {
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+    DestroyWindow(hwnd_);
+  }
+}
+
+void PreviewWindow::Create(HINSTANCE instance, HWND owner) {
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof wc;
+  wc.lpfnWndProc = WindowProc;
+  wc.hInstance = instance;
+  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  wc.lpszClassName = kClassName;
+  RegisterClassExW(&wc);
+  PictureView::Register(instance);
+  noZoomCursor_ = LoadCursorA(instance, IDC_NOZOOM);
+
+  // No border and no caption bar: the window is all picture.
+  CreateWindowExW(0, kClassName, L"Vorschau", WS_POPUP | WS_CLIPCHILDREN, 0, 0, kInitialWidth, kInitialHeight, owner,
+                  nullptr, instance, this);
+  imgVorschau_.Create(hwnd_, kIdImage, RECT{0, 0, kInitialWidth, kInitialHeight});
+  imgVorschau_.onDrawError = [this](const std::string& text) {
+    if (onError) onError(text);
+  };
+  SetWindowSubclass(imgVorschau_.Handle(), ImageProc, kImageSubclass, reinterpret_cast<DWORD_PTR>(this));
+
+  hints_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, instance,
+                           nullptr);
+  TOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = hwnd_;
+  tool.uId = reinterpret_cast<UINT_PTR>(imgVorschau_.Handle());
+  tool.lpszText = const_cast<wchar_t*>(L"Anklicken um Vorschau zu schließen");
+  SendMessageW(hints_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+bool PreviewWindow::ShowEnlarged(const std::string& previewFile) {
+  if (!Prepare(previewFile)) return false;
+  RunModal();
+  return true;
+}
+
+bool PreviewWindow::Prepare(const std::string& previewFile) {
+  std::unique_ptr<Picture> picture;
+  {
+    const WaitCursor wait;
+    picture = LoadPicture(previewFile);
+  }
+  // A picture without area would give a window that can't be clicked away.
+  const SIZE size = picture->Size();
+  if (size.cx <= 0 || size.cy <= 0) return false;
+
+  // Only a larger width or height counts as too large; then the picture is
+  // squeezed to the screen in both directions.
+  const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+  const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+  const bool tooLarge = size.cx > screenWidth || size.cy > screenHeight;
+  const int width = tooLarge ? screenWidth : size.cx;
+  const int height = tooLarge ? screenHeight : size.cy;
+  imgVorschau_.SetPicture(std::move(picture));
+  SetWindowPos(hwnd_, nullptr, (screenWidth - width) / 2, (screenHeight - height) / 2, width, height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  return true;
+}
+
+void PreviewWindow::RunModal() {
+  open_ = true;
+  pressed_ = false;
+  pandor::RunModal(hwnd_, nullptr, [this] { return !open_; });
+  open_ = false;
+}
+
+void PreviewWindow::imgVorschauClick() {
+  if (!open_) return;
+  open_ = false;
+  WakeModalLoop(hwnd_);
+}
+
+void PreviewWindow::OnImageMouse(UINT message) {
+  // A click is a press and a release on the picture: the release of the click
+  // that opened the window doesn't close it again.
+  if (message == WM_LBUTTONDOWN) {
+    pressed_ = true;
+    return;
+  }
+  if (pressed_) {
+    pressed_ = false;
+    imgVorschauClick();
+  }
+}
+
+LRESULT CALLBACK PreviewWindow::ImageProc(HWND image, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                          DWORD_PTR data) {
+  if (message == WM_LBUTTONDOWN || message == WM_LBUTTONUP) {
+    reinterpret_cast<PreviewWindow*>(data)->OnImageMouse(message);
+    return 0;
+  }
+  if (message == WM_NCDESTROY) RemoveWindowSubclass(image, ImageProc, kImageSubclass);
+  return DefSubclassProc(image, message, wParam, lParam);
+}
+
+LRESULT CALLBACK PreviewWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* self = static_cast<PreviewWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    self->hwnd_ = hwnd;
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<PreviewWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
+  return self->HandleMessage(message, wParam, lParam);
+}
+
+LRESULT PreviewWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_SIZE:
+      MoveWindow(imgVorschau_.Handle(), 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_SETCURSOR:
+      if (reinterpret_cast<HWND>(wParam) == imgVorschau_.Handle()) {
+        SetCursor(noZoomCursor_);
+        return TRUE;
+      }
+      break;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+      OnImageMouse(message);
+      return 0;
+    case WM_CLOSE:
+      imgVorschauClick();
+      return 0;
+    case WM_NCDESTROY: {
+      const HWND hwnd = hwnd_;
+      hwnd_ = nullptr;
+      return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+  }
+  return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+}  // namespace pandor

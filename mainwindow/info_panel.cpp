@@ -1,0 +1,110 @@
+// The information panel: a click in the menu tree shows what the clicked entry
+// is, a program's description and picture or a group opening and closing.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "mainwindow/main_window.h"
+#include "menu/description.h"
+#include "menu/menu_error.h"
+#include "platform/picture.h"
+#include "platform/text.h"
+
+namespace pandor {
+namespace {
+
+constexpr char kNoDescription[] = "Keine Infos vorhanden";
+constexpr wchar_t kGroupText[] = L"Programm-Gruppe";
+constexpr wchar_t kPictureTab[] = L"Bild";
+constexpr int kInfoPage = 0;
+constexpr int kPicturePage = 1;
+
+// Shows the hourglass for as long as it lives.
+class WaitCursor {
+ public:
+  WaitCursor() : previous_(SetCursor(LoadCursor(nullptr, IDC_WAIT))) {}
+  ~WaitCursor() { SetCursor(previous_); }
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+
+ private:
+  HCURSOR previous_;
+};
+
+}  // namespace
+
+void MainWindow::tvMenuClick() {
+  SetWindowTextW(controls_.mDesc, L"");
+  state_.welcomeShown = false;
+  ShowPictureTab(false);
+
+  const int node = treeView_.SelectedNode();
+  if (node < 0) return;
+  if (state_.menuTree.Node(node).IsGroup()) {
+    ToggleGroup(node);
+    return;
+  }
+  const std::optional<ProgramEntry> program = state_.menuTree.RecordOf(node);
+  if (program) ShowProgramInformation(*program);
+}
+
+void MainWindow::ShowProgramInformation(const ProgramEntry& program) {
+  const WaitCursor waitCursor;
+  const std::string description = state_.folder.menuDir + program.description;
+  if (FileExists(services_.files, description)) {
+    ShowDescriptionText(FromAnsi(DescriptionText(services_.files.ReadWhole(description))));
+  } else {
+    ShowDescriptionText(FromAnsi(kNoDescription));
+  }
+
+  const std::string picture = state_.folder.menuDir + program.picture;
+  if (!FileExists(services_.files, picture)) return;
+  if (picture != state_.previewFile) preview_.SetPicture(LoadPicture(picture));
+  state_.previewFile = picture;
+  ShowPictureTab(true);
+}
+
+void MainWindow::ToggleGroup(int node) {
+  // An accordion: at most one group is open, and a click on it closes it.
+  const bool wasExpanded = treeView_.IsExpanded(node);
+  treeView_.CollapseAll();
+  const HTREEITEM item = treeView_.ItemOf(node);
+  if (wasExpanded) {
+    treeView_.CollapseWithDescendants(item);
+  } else {
+    treeView_.ExpandWithDescendants(item);
+  }
+  ShowDescriptionText(kGroupText);
+}
+
+void MainWindow::RestoreWelcomeText() {
+  if (state_.welcomeShown) return;
+  ShowDescription(state_.welcomeLines);
+  state_.welcomeShown = true;
+}
+
+void MainWindow::ShowDescriptionText(const std::wstring& text) {
+  if (!SetWindowTextW(controls_.mDesc, text.c_str())) throw MenuError("Text überschreitet Memo-Kapazität");
+}
+
+void MainWindow::ShowPictureTab(bool shown) {
+  const HWND pages = controls_.PageControl1;
+  const bool present = SendMessageW(pages, TCM_GETITEMCOUNT, 0, 0) > kPicturePage;
+  if (shown && !present) {
+    TCITEMW tab{};
+    tab.mask = TCIF_TEXT;
+    tab.pszText = const_cast<wchar_t*>(kPictureTab);
+    SendMessageW(pages, TCM_INSERTITEMW, kPicturePage, reinterpret_cast<LPARAM>(&tab));
+  } else if (!shown && present) {
+    // Hiding the picture's tab brings the information page to view.
+    SendMessageW(pages, TCM_DELETEITEM, kPicturePage, 0);
+    SendMessageW(pages, TCM_SETCURSEL, kInfoPage, 0);
+    ShowPage(kInfoPage);
+  }
+}
+
+void MainWindow::ShowPage(int page) {
+  ShowWindow(controls_.mDesc, page == kInfoPage ? SW_SHOW : SW_HIDE);
+  ShowWindow(controls_.pnPreview, page == kPicturePage ? SW_SHOW : SW_HIDE);
+}
+
+}  // namespace pandor
