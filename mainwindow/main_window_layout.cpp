@@ -137,6 +137,8 @@ void MainWindow::CreateControls() {
   preview_.Create(controls_.pnPreview, kIdPreviewImage,
                   Bounds{kBevel, kBevel, kPage.width - 2 * kBevel, kPage.height - 2 * kBevel}.Rect());
   controls_.imgPreview = preview_.Handle();
+  // Damaged picture data shows up when the picture is first drawn.
+  preview_.onDrawError = [this](const std::string& text) { ReportError(text); };
   AddHint(controls_.imgPreview, L"Anklicken für Vergrößerung");
 
   controls_.StatusBar = CreateChild(hwnd_, 0, STATUSCLASSNAMEW, L"", CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER,

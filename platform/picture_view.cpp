@@ -49,6 +49,9 @@ LRESULT CALLBACK PictureView::WindowProc(HWND hwnd, UINT message, WPARAM wParam,
   switch (message) {
     case WM_ERASEBKGND:
       return 1;
+    case WM_LBUTTONUP:
+      if (self->onClick) self->onClick();
+      return 0;
     case WM_PAINT: {
       // An error found while drawing is passed on only after painting is
       // done, so that the error box doesn't find the window still invalid.

@@ -27,6 +27,9 @@ class PictureView {
   Picture* CurrentPicture() const { return picture_.get(); }
   void SetBackground(COLORREF colour) { background_ = colour; }
 
+  // Called when the picture is clicked (the left button released over it).
+  std::function<void()> onClick;
+
   // Receives the text of an error found while drawing (damaged JPEG data),
   // after the window has finished painting.
   std::function<void(const std::string& utf8Text)> onDrawError;
