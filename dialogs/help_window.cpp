@@ -1,5 +1,7 @@
 #include "dialogs/help_window.h"
 
+#include <commctrl.h>
+
 #include "dialogs/help_text.h"
 #include "dialogs/maker.h"
 #include "dialogs/modal_loop.h"
@@ -28,6 +30,9 @@ constexpr int kIdGroupBox = 100;
 constexpr int kIdHelpText = 101;
 constexpr int kIdWebLink = 102;
 constexpr int kIdMailLink = 103;
+
+constexpr int kCaptionLeft = 8;  // of the group box's caption
+constexpr UINT_PTR kGroupBoxSubclass = 1;
 
 constexpr COLORREF kNavy = RGB(0, 0, 128);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
@@ -61,6 +66,54 @@ HWND CreateChild(HWND parent, const wchar_t* className, const wchar_t* text, DWO
                                        reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);
   SendMessageW(control, WM_SETFONT, static_cast<WPARAM>(SendMessageW(parent, WM_GETFONT, 0, 0)), FALSE);
   return control;
+}
+
+// The group box draws itself as the classic one does: a sunken frame from
+// half the caption's height down, the caption over it at the left. A group box
+// in the system's visual style would ignore the caption colour its parent
+// chooses; this one asks the parent as any static control does.
+void PaintGroupBox(HWND box, HDC dc) {
+  RECT area;
+  GetClientRect(box, &area);
+  const HGDIOBJ oldFont = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)));
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
+  RECT frame{area.left + 1, area.top + metrics.tmHeight / 2, area.right, area.bottom};
+  FrameRect(dc, &frame, GetSysColorBrush(COLOR_BTNHIGHLIGHT));
+  OffsetRect(&frame, -1, -1);
+  FrameRect(dc, &frame, GetSysColorBrush(COLOR_BTNSHADOW));
+
+  wchar_t caption[128] = L"";
+  GetWindowTextW(box, caption, 128);
+  auto brush = reinterpret_cast<HBRUSH>(
+      SendMessageW(GetParent(box), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(box)));
+  RECT text{kCaptionLeft, 0, area.right, metrics.tmHeight};
+  DrawTextW(dc, caption, -1, &text, DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT);
+  FillRect(dc, &text, brush ? brush : GetSysColorBrush(COLOR_BTNFACE));
+  SetBkMode(dc, TRANSPARENT);
+  DrawTextW(dc, caption, -1, &text, DT_SINGLELINE | DT_NOPREFIX);
+  SelectObject(dc, oldFont);
+}
+
+LRESULT CALLBACK GroupBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+  switch (message) {
+    case WM_ERASEBKGND:
+      return 1;  // the window's background shows through
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      const HDC dc = BeginPaint(box, &ps);
+      PaintGroupBox(box, dc);
+      EndPaint(box, &ps);
+      return 0;
+    }
+    case WM_PRINTCLIENT:
+      PaintGroupBox(box, reinterpret_cast<HDC>(wParam));
+      return 0;
+    case WM_NCDESTROY:
+      RemoveWindowSubclass(box, GroupBoxProc, kGroupBoxSubclass);
+      break;
+  }
+  return DefSubclassProc(box, message, wParam, lParam);
 }
 
 }  // namespace
@@ -106,6 +159,7 @@ void HelpWindow::CreateControls() {
   // when it paints.
   controls_.GroupBox1 = CreateChild(hwnd_, L"BUTTON", L"Bedienung von Pandor 7", BS_GROUPBOX | WS_CLIPSIBLINGS,
                                     kGroupBox, kIdGroupBox);
+  SetWindowSubclass(controls_.GroupBox1, GroupBoxProc, kGroupBoxSubclass, 0);
   controls_.mHilfe = CreateChild(hwnd_, L"EDIT", HelpText().c_str(), ES_MULTILINE | ES_READONLY | WS_TABSTOP,
                                  kHelpTextInBox.Inside(kGroupBox), kIdHelpText);
 

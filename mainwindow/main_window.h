@@ -143,6 +143,9 @@ class MainWindow {
   void SetAllCaptionColours(COLORREF colour);
   void WatchMouseMoves(HWND control);
   static LRESULT CALLBACK MouseMoveSubclass(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+  void WatchBannerPainting();
+  void PaintBanner(HDC dc);
+  static LRESULT CALLBACK BannerLabelSubclass(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
   void CentreOnScreen();
   void PlaceStatusBar();
   void ShowDescription(const LineList& lines);

@@ -78,8 +78,7 @@ void MainWindow::CreateControls() {
                                     kShadow, kIdShadow);
   controls_.lblWelcome = CreateChild(controls_.pWillkommen, 0, L"STATIC", L"Willkommen", SS_CENTER | SS_NOTIFY,
                                      kWelcome, kIdWelcome);
-  // The text lies over its shadow.
-  SetWindowPos(controls_.lblWelcome, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  WatchBannerPainting();
   WatchMouseMoves(controls_.lblShadow);
   WatchMouseMoves(controls_.lblWelcome);
   setFont(controls_.lblShadow, bannerFont_.get());

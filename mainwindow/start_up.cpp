@@ -62,6 +62,7 @@ void MainWindow::ApplySettings() {
   SetWindowTextW(controls_.lblShadow, banner.c_str());
   bannerText_ = ToColorRef(settings.Colour(kBannerTextColourLine));
   bannerShadow_ = ToColorRef(settings.Colour(kBannerShadowColourLine));
+  InvalidateRect(controls_.pWillkommen, nullptr, TRUE);
   Panel::SetColour(controls_.pWillkommen, ToColorRef(settings.Colour(kBannerPanelColourLine)));
 
   state_.tickerText = settings.Text(kStatusTextLine);

@@ -8,6 +8,8 @@
 //                                            and the texts of its children
 //   inspector press TITLE BUTTON             clicks the child button
 //   inspector close TITLE                    asks the window to close
+//   inspector rect TITLE                     the window's place on the screen:
+//                                            left top width height
 //   inspector owner TITLE                    the title of the window that
 //                                            owns it and has its task bar entry
 //
@@ -116,6 +118,12 @@ int wmain(int argc, wchar_t** argv) {
     EnumChildWindows(window, MatchButton, reinterpret_cast<LPARAM>(&query));
     if (!query.found) return 1;
     PostMessageW(query.found, BM_CLICK, 0, 0);
+    return 0;
+  }
+  if (command == L"rect") {
+    RECT rect;
+    GetWindowRect(window, &rect);
+    printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
     return 0;
   }
   if (command == L"owner") {

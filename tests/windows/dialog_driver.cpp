@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace pandor::testing {
 namespace {
@@ -94,6 +95,42 @@ Snapshot PrintClient(HWND window) {
   DeleteObject(bitmap);
   DeleteDC(dc);
   return shot;
+}
+
+double InkShare(COLORREF pixel, COLORREF ink, COLORREF background) {
+  const int pixels[] = {GetRValue(pixel), GetGValue(pixel), GetBValue(pixel)};
+  const int inks[] = {GetRValue(ink), GetGValue(ink), GetBValue(ink)};
+  const int backgrounds[] = {GetRValue(background), GetGValue(background), GetBValue(background)};
+  double lowest = 1, highest = 0;
+  bool inkDiffers = false;
+  for (int c = 0; c < 3; ++c) {
+    // A channel in which ink and background hardly differ says too little
+    // about the share; it only has to lie between them.
+    if (std::abs(inks[c] - backgrounds[c]) < 32) {
+      if (pixels[c] < std::min(inks[c], backgrounds[c]) - 2 || pixels[c] > std::max(inks[c], backgrounds[c]) + 2) {
+        return -1;
+      }
+      continue;
+    }
+    inkDiffers = true;
+    const double share = static_cast<double>(pixels[c] - backgrounds[c]) / (inks[c] - backgrounds[c]);
+    lowest = std::min(lowest, share);
+    highest = std::max(highest, share);
+  }
+  if (!inkDiffers) return 0;
+  if (lowest < -0.02 || highest > 1.02 || highest - lowest > 0.1) return -1;
+  return std::clamp((lowest + highest) / 2, 0.0, 1.0);
+}
+
+int LongestRun(const Snapshot& shot, COLORREF colour) {
+  int longest = 0;
+  for (int y = 0; y < shot.height; ++y) {
+    for (int x = 0, run = 0; x < shot.width; ++x) {
+      run = shot.At(x, y) == colour ? run + 1 : 0;
+      longest = std::max(longest, run);
+    }
+  }
+  return longest;
 }
 
 }  // namespace pandor::testing

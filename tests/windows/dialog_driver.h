@@ -14,7 +14,7 @@ namespace pandor::testing {
 // window under test.
 class HostWindow {
  public:
-  explicit HostWindow(HWND owner = nullptr, bool visible = true);
+  explicit HostWindow(HWND owner = nullptr, bool visible = false);
   ~HostWindow();
   HostWindow(const HostWindow&) = delete;
   HostWindow& operator=(const HostWindow&) = delete;
@@ -57,5 +57,12 @@ struct Snapshot {
   int Count(COLORREF colour) const;
 };
 Snapshot PrintClient(HWND window);
+
+// How much ink a pixel holds when it is the ink blended into the background,
+// as smoothed text is drawn: 0 for the background, 1 for the ink itself;
+// negative for any other colour.
+double InkShare(COLORREF pixel, COLORREF ink, COLORREF background);
+// The length of the longest row of pixels of exactly that colour.
+int LongestRun(const Snapshot& shot, COLORREF colour);
 
 }  // namespace pandor::testing

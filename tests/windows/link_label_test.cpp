@@ -79,17 +79,17 @@ TEST_F(LinkLabelTest, CaptionIsBlueUnderlinedAndCentred) {
   GetObjectW(reinterpret_cast<HFONT>(SendMessageW(label.Handle(), WM_GETFONT, 0, 0)), sizeof font, &font);
   EXPECT_TRUE(font.lfUnderline);
 
+  // Everything drawn is blue, smoothed into the button-face background at
+  // the letters' edges.
   const Snapshot shot = PrintClient(label.Handle());
   ASSERT_EQ(shot.width, 441);
-  int left = shot.width, right = -1, longestRun = 0;
+  const COLORREF background = GetSysColor(COLOR_BTNFACE);
+  int left = shot.width, right = -1;
   for (int y = 0; y < shot.height; ++y) {
-    int run = 0;
     for (int x = 0; x < shot.width; ++x) {
-      const COLORREF pixel = shot.At(x, y);
-      EXPECT_TRUE(pixel == kBlue || pixel == GetSysColor(COLOR_BTNFACE)) << x << ", " << y;
-      run = pixel == kBlue ? run + 1 : 0;
-      longestRun = std::max(longestRun, run);
-      if (pixel == kBlue) {
+      const double share = InkShare(shot.At(x, y), kBlue, background);
+      ASSERT_GE(share, 0) << "at " << x << ", " << y;
+      if (share > 0) {
         left = std::min(left, x);
         right = std::max(right, x);
       }
@@ -99,7 +99,7 @@ TEST_F(LinkLabelTest, CaptionIsBlueUnderlinedAndCentred) {
   // Text as wide as this leaves equal margins, give or take a pixel.
   EXPECT_LE(std::abs(left - (shot.width - 1 - right)), 1) << left << " .. " << right;
   // The underline: one row of blue under the whole text.
-  EXPECT_GE(longestRun, (right - left + 1) * 9 / 10);
+  EXPECT_GE(LongestRun(shot, kBlue), (right - left + 1) * 9 / 10);
 }
 
 TEST_F(LinkLabelTest, TakesAnUnderlinedCopyOfTheFontItIsGiven) {

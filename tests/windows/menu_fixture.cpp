@@ -62,8 +62,9 @@ std::string MenuFixture::WriteFile(const std::string& relative, const std::strin
 }
 
 bool MenuFixture::Open(HWND owner) {
+  SoundPlayer& player = soundPlayer ? *soundPlayer : sound;
   window_ = std::make_unique<MainWindow>(
-      GetModuleHandleW(nullptr), MainWindowServices{files_, shell, installedPrograms, sound, messages});
+      GetModuleHandleW(nullptr), MainWindowServices{files_, shell, installedPrograms, player, messages});
   return window_->Create(owner, folder_.Path() + "autorun.exe");
 }
 

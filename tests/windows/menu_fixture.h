@@ -48,6 +48,9 @@ class MenuFixture {
   RecordingShell shell;
   FakeInstalledPrograms installedPrograms;
   RecordingSound sound;
+  // Set before Open to give the window another player than the recording one
+  // (the real MCI player, say); it must outlive the window, which closes it.
+  SoundPlayer* soundPlayer = nullptr;
 
  private:
   TestFolder folder_;
