@@ -4,8 +4,8 @@
 #include <commctrl.h>
 
 #include "mainwindow/application_window.h"
-#include "platform/text.h"
 #include "tests/windows/menu_fixture.h"
+#include "tests/windows/window_input.h"
 #include "tests/windows/window_probe.h"
 
 namespace pandor::testing {
@@ -21,25 +21,6 @@ void ExpectCentredOnScreen(HWND window) {
   const POINT centre = WindowCentre(window);
   EXPECT_NEAR(centre.x, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
   EXPECT_NEAR(centre.y, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
-}
-
-HTREEITEM FindItem(HWND tree, const std::string& text) {
-  HTREEITEM found = nullptr;
-  auto visit = [&](auto&& self, HTREEITEM item) -> void {
-    for (; item && !found; item = TreeView_GetNextSibling(tree, item)) {
-      wchar_t buffer[256] = L"";
-      TVITEMW query{};
-      query.mask = TVIF_TEXT | TVIF_HANDLE;
-      query.hItem = item;
-      query.pszText = buffer;
-      query.cchTextMax = 256;
-      SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&query));
-      if (ToUtf8(buffer) == text) found = item;
-      self(self, TreeView_GetChild(tree, item));
-    }
-  };
-  visit(visit, TreeView_GetRoot(tree));
-  return found;
 }
 
 class InfoPanelToggleTest : public ::testing::Test {
@@ -95,16 +76,16 @@ TEST_F(InfoPanelToggleTest, ZeroWithABlankLeavesThePanelShown) {
 TEST_F(InfoPanelToggleTest, GroupsComeBackClosedButTheSelectedProgramsGroup) {
   ASSERT_TRUE(menu.Open());
   const HWND tree = menu.Controls().tvMenu;
-  const HTREEITEM spiele = FindItem(tree, "Spiele");
-  const HTREEITEM werkzeuge = FindItem(tree, "Werkzeuge");
+  const HTREEITEM spiele = FindTreeItem(tree, "Spiele");
+  const HTREEITEM werkzeuge = FindTreeItem(tree, "Werkzeuge");
   TreeView_Expand(tree, spiele, TVE_EXPAND);
   TreeView_Expand(tree, werkzeuge, TVE_EXPAND);
-  TreeView_SelectItem(tree, FindItem(tree, "Rechner"));
+  TreeView_SelectItem(tree, FindTreeItem(tree, "Rechner"));
 
   menu.Window().sbtnExpandClick();
   EXPECT_FALSE(TreeView_GetItemState(tree, spiele, TVIS_EXPANDED) & TVIS_EXPANDED);
   EXPECT_TRUE(TreeView_GetItemState(tree, werkzeuge, TVIS_EXPANDED) & TVIS_EXPANDED);
-  EXPECT_EQ(TreeView_GetSelection(tree), FindItem(tree, "Rechner"));
+  EXPECT_EQ(TreeView_GetSelection(tree), FindTreeItem(tree, "Rechner"));
 }
 
 TEST_F(InfoPanelToggleTest, LongNodeTextsSurviveAToggle) {

@@ -1,5 +1,7 @@
 #include "tests/windows/window_input.h"
 
+#include <cstring>
+
 #include "platform/text.h"
 
 namespace pandor::testing {
@@ -8,8 +10,9 @@ namespace {
 LPARAM PointParam(POINT point) { return MAKELPARAM(point.x, point.y); }
 
 POINT ItemCentre(HWND tree, HTREEITEM item) {
-  RECT rect;
-  *reinterpret_cast<HTREEITEM*>(&rect) = item;
+  // The tree takes the item in the rectangle it fills in.
+  RECT rect{};
+  memcpy(&rect, &item, sizeof item);
   SendMessageW(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&rect));
   return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
 }
