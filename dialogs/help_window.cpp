@@ -5,6 +5,7 @@
 #include "dialogs/help_text.h"
 #include "dialogs/maker.h"
 #include "dialogs/modal_loop.h"
+#include "platform/screen_placement.h"
 #include "platform/text.h"
 
 namespace pandor {
@@ -128,17 +129,18 @@ HelpWindow::~HelpWindow() {
 void HelpWindow::Create(HINSTANCE instance, HWND owner, Shell& shell, const std::string& appDir) {
   shell_ = &shell;
   appDir_ = appDir;
-  LinkLabel::Register(instance);
   HelpDialogTemplate dialogTemplate;
   CreateDialogIndirectParamW(instance, &dialogTemplate.header, owner, DialogProc, reinterpret_cast<LPARAM>(this));
 }
 
 int HelpWindow::ShowModal() {
-  if (!shownBefore_) CentreOnScreen();
+  if (!shownBefore_) CentreOnScreen(hwnd_);
   shownBefore_ = true;
   open_ = true;
+  opening_ = true;
   modalResult_ = IDCANCEL;
-  RunModal(hwnd_, controls_.btnOK, [this] { return !open_; });
+  RunModal(hwnd_, [this] { return !open_; });
+  opening_ = false;
   open_ = false;
   return modalResult_;
 }
@@ -181,20 +183,21 @@ void HelpWindow::CreateControls() {
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void HelpWindow::CentreOnScreen() {
-  RECT window;
-  GetWindowRect(hwnd_, &window);
-  const int width = window.right - window.left;
-  const int height = window.bottom - window.top;
-  SetWindowPos(hwnd_, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-               (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 INT_PTR HelpWindow::OnControlColour(HDC dc, HWND control) {
   if (control != controls_.GroupBox1 && control != controls_.mHilfe) return FALSE;
   SetTextColor(dc, control == controls_.GroupBox1 ? kNavy : kBlack);
   SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
   return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNFACE));
+}
+
+bool HelpWindow::OnOpened() {
+  // "OK" takes the focus at every opening. The dialog manager would give it
+  // to the memo, the first control that takes it, and the memo would select
+  // its text and scroll to its end.
+  if (!opening_) return false;
+  opening_ = false;
+  SetFocus(controls_.btnOK);
+  return true;
 }
 
 bool HelpWindow::OnSetCursor(HWND target) {
@@ -220,6 +223,8 @@ INT_PTR HelpWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_INITDIALOG:
       CreateControls();
       return FALSE;  // the focus goes to "OK" when the window is shown
+    case WM_ACTIVATE:
+      return LOWORD(wParam) != WA_INACTIVE && OnOpened();
     case WM_COMMAND:
       if (LOWORD(wParam) == IDOK) btnOKClick();
       if (LOWORD(wParam) == IDCANCEL) FormClose();

@@ -51,10 +51,10 @@ class HelpWindow {
   static INT_PTR CALLBACK DialogProc(HWND, UINT, WPARAM, LPARAM);
   INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   INT_PTR OnControlColour(HDC dc, HWND control);
+  bool OnOpened();
   bool OnSetCursor(HWND target);
   void CreateControls();
   void CloseWith(int result);
-  void CentreOnScreen();
 
   HWND hwnd_ = nullptr;
   Shell* shell_ = nullptr;
@@ -62,6 +62,7 @@ class HelpWindow {
   HelpWindowControls controls_;
   bool shownBefore_ = false;
   bool open_ = false;
+  bool opening_ = false;  // shown, not yet activated
   int modalResult_ = 0;
 };
 

@@ -14,18 +14,10 @@ constexpr COLORREF kLinkColour = RGB(0, 0, 255);
 
 }  // namespace
 
-LinkLabel::~LinkLabel() {
-  if (hwnd_) SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-}
+LinkLabel::~LinkLabel() { ReleaseObjectWindow(hwnd_); }
 
 void LinkLabel::Register(HINSTANCE instance) {
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = WindowProc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursor(nullptr, IDC_HAND);
-  wc.lpszClassName = kClassName;
-  RegisterClassExW(&wc);
+  RegisterObjectWindowClass<LinkLabel>(instance, kClassName, LoadCursor(nullptr, IDC_HAND));
 }
 
 void LinkLabel::Create(HWND parent, int id, const RECT& bounds, Shell& shell, const std::string& workingFolder) {
@@ -92,17 +84,6 @@ void LinkLabel::OnButtonUp(POINT point) {
   if (wasPressed && PtInRect(&area, point)) Click();
 }
 
-LRESULT CALLBACK LinkLabel::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<LinkLabel*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    self->hwnd_ = hwnd;
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<LinkLabel*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
-  return self->HandleMessage(message, wParam, lParam);
-}
-
 LRESULT LinkLabel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_ERASEBKGND:
@@ -136,11 +117,6 @@ LRESULT LinkLabel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CAPTURECHANGED:
       if (reinterpret_cast<HWND>(lParam) != hwnd_) pressed_ = false;
       return 0;
-    case WM_NCDESTROY: {
-      const HWND hwnd = hwnd_;
-      hwnd_ = nullptr;
-      return DefWindowProcW(hwnd, message, wParam, lParam);
-    }
   }
   return DefWindowProcW(hwnd_, message, wParam, lParam);
 }

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/handle.h"
+#include "platform/object_window.h"
 #include "platform/shell.h"
 
 namespace pandor {
@@ -44,7 +45,7 @@ class LinkLabel {
   void PaintContent(HDC dc, const RECT& area);
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
+  friend LRESULT CALLBACK ObjectWindowProc<LinkLabel>(HWND, UINT, WPARAM, LPARAM);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void OnPaint();
   void OnButtonUp(POINT point);

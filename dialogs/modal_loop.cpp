@@ -11,12 +11,11 @@ bool IsDialog(HWND window) {
 
 }  // namespace
 
-void RunModal(HWND window, HWND focus, const std::function<bool()>& finished) {
+void RunModal(HWND window, const std::function<bool()>& finished) {
   const HWND owner = GetWindow(window, GW_OWNER);
   const bool ownerWasEnabled = owner && !EnableWindow(owner, FALSE);
   ShowWindow(window, SW_SHOW);
   SetForegroundWindow(window);
-  if (focus) SetFocus(focus);
   const bool dialog = IsDialog(window);
 
   MSG message;

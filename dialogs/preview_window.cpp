@@ -3,6 +3,8 @@
 #include <commctrl.h>
 
 #include "dialogs/modal_loop.h"
+#include "platform/screen_placement.h"
+#include "platform/wait_cursor.h"
 #include "resources/resource_ids.h"
 
 namespace pandor {
@@ -14,35 +16,16 @@ constexpr int kInitialHeight = 273;
 constexpr int kIdImage = 100;
 constexpr UINT_PTR kImageSubclass = 1;
 
-// The hourglass while it lives, then the cursor from before.
-class WaitCursor {
- public:
-  WaitCursor() : normal_(SetCursor(LoadCursor(nullptr, IDC_WAIT))) {}
-  ~WaitCursor() { SetCursor(normal_); }
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
-
- private:
-  HCURSOR normal_;
-};
-
 }  // namespace
 
 PreviewWindow::~PreviewWindow() {
-  if (hwnd_) {
-    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-    DestroyWindow(hwnd_);
-  }
+  const HWND hwnd = hwnd_;
+  ReleaseObjectWindow(hwnd);
+  if (hwnd) DestroyWindow(hwnd);
 }
 
 void PreviewWindow::Create(HINSTANCE instance, HWND owner) {
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = WindowProc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  wc.lpszClassName = kClassName;
-  RegisterClassExW(&wc);
+  RegisterObjectWindowClass<PreviewWindow>(instance, kClassName, LoadCursor(nullptr, IDC_ARROW));
   PictureView::Register(instance);
   noZoomCursor_ = LoadCursorA(instance, IDC_NOZOOM);
 
@@ -91,15 +74,15 @@ bool PreviewWindow::Prepare(const std::string& previewFile) {
   const int width = tooLarge ? screenWidth : size.cx;
   const int height = tooLarge ? screenHeight : size.cy;
   imgVorschau_.SetPicture(std::move(picture));
-  SetWindowPos(hwnd_, nullptr, (screenWidth - width) / 2, (screenHeight - height) / 2, width, height,
-               SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(hwnd_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  CentreOnScreen(hwnd_);
   return true;
 }
 
 void PreviewWindow::RunModal() {
   open_ = true;
   pressed_ = false;
-  pandor::RunModal(hwnd_, nullptr, [this] { return !open_; });
+  pandor::RunModal(hwnd_, [this] { return !open_; });
   open_ = false;
 }
 
@@ -132,17 +115,6 @@ LRESULT CALLBACK PreviewWindow::ImageProc(HWND image, UINT message, WPARAM wPara
   return DefSubclassProc(image, message, wParam, lParam);
 }
 
-LRESULT CALLBACK PreviewWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<PreviewWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    self->hwnd_ = hwnd;
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<PreviewWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
-  return self->HandleMessage(message, wParam, lParam);
-}
-
 LRESULT PreviewWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_SIZE:
@@ -163,11 +135,6 @@ LRESULT PreviewWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CLOSE:
       imgVorschauClick();
       return 0;
-    case WM_NCDESTROY: {
-      const HWND hwnd = hwnd_;
-      hwnd_ = nullptr;
-      return DefWindowProcW(hwnd, message, wParam, lParam);
-    }
   }
   return DefWindowProcW(hwnd_, message, wParam, lParam);
 }

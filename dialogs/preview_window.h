@@ -9,6 +9,7 @@
 #include <functional>
 #include <string>
 
+#include "platform/object_window.h"
 #include "platform/picture_view.h"
 
 namespace pandor {
@@ -48,7 +49,7 @@ class PreviewWindow {
   void imgVorschauClick();
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
+  friend LRESULT CALLBACK ObjectWindowProc<PreviewWindow>(HWND, UINT, WPARAM, LPARAM);
   static LRESULT CALLBACK ImageProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void OnImageMouse(UINT message);

@@ -8,6 +8,7 @@
 #include "menu/menu_error.h"
 #include "platform/picture.h"
 #include "platform/text.h"
+#include "platform/wait_cursor.h"
 
 namespace pandor {
 namespace {
@@ -17,18 +18,6 @@ constexpr wchar_t kGroupText[] = L"Programm-Gruppe";
 constexpr wchar_t kPictureTab[] = L"Bild";
 constexpr int kInfoPage = 0;
 constexpr int kPicturePage = 1;
-
-// Shows the hourglass for as long as it lives.
-class WaitCursor {
- public:
-  WaitCursor() : previous_(SetCursor(LoadCursor(nullptr, IDC_WAIT))) {}
-  ~WaitCursor() { SetCursor(previous_); }
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
-
- private:
-  HCURSOR previous_;
-};
 
 }  // namespace
 

@@ -7,6 +7,8 @@
 #include "mainwindow/control_ids.h"
 #include "mainwindow/panel.h"
 #include "menu/menu_error.h"
+#include "platform/object_window.h"
+#include "platform/screen_placement.h"
 #include "platform/text.h"
 #include "resources/resource_ids.h"
 
@@ -32,8 +34,9 @@ MainWindow::MainWindow(HINSTANCE instance, MainWindowServices services) : instan
 
 MainWindow::~MainWindow() {
   if (hwnd_) {
-    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-    DestroyWindow(hwnd_);
+    const HWND window = hwnd_;
+    ReleaseObjectWindow(window);
+    DestroyWindow(window);
   }
   for (HIMAGELIST list : {nodeImages_, glyphEnde_, glyphSuchen_}) {
     if (list) ImageList_Destroy(list);
@@ -41,14 +44,7 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::RegisterClasses(HINSTANCE instance) {
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = WindowProc;
-  wc.hInstance = instance;
-  wc.hIcon = LoadIconA(instance, IDI_MAIN);
-  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  wc.lpszClassName = kClassName;
-  RegisterClassExW(&wc);
+  RegisterObjectWindowClass<MainWindow>(instance, kClassName, LoadCursor(nullptr, IDC_ARROW));
   Panel::Register(instance);
   PictureView::Register(instance);
 }
@@ -62,19 +58,15 @@ bool MainWindow::Create(HWND owner, const std::string& programPath) {
   return FormCreate(programPath) == StartUp::Continue;
 }
 
-void MainWindow::Show() {
-  CentreOnScreen();
-  ShowWindow(hwnd_, SW_SHOW);
-  UpdateWindow(hwnd_);
+void MainWindow::SetSecondaryWindows(HelpWindow* help, PreviewWindow* preview) {
+  helpWindow_ = help;
+  previewWindow_ = preview;
 }
 
-void MainWindow::CentreOnScreen() {
-  RECT window;
-  GetWindowRect(hwnd_, &window);
-  const int width = window.right - window.left;
-  const int height = window.bottom - window.top;
-  SetWindowPos(hwnd_, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-               (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+void MainWindow::Show() {
+  CentreOnScreen(hwnd_);
+  ShowWindow(hwnd_, SW_SHOW);
+  UpdateWindow(hwnd_);
 }
 
 void MainWindow::sbtnExpandClick() { ToggleInfoPanel(); }
@@ -91,7 +83,7 @@ void MainWindow::ToggleInfoPanel() {
 
   // The window comes back centred, its groups closed but for the one that
   // holds the selected program.
-  CentreOnScreen();
+  CentreOnScreen(hwnd_);
   treeView_.CollapseAllButSelection();
 }
 
@@ -134,20 +126,13 @@ void MainWindow::OnClose() {
   DestroyWindow(hwnd_);
 }
 
-LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    self->hwnd_ = hwnd;
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
+LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   LRESULT result = 0;
-  self->Guarded([&] { result = self->HandleMessage(message, wParam, lParam); });
+  Guarded([&] { result = Dispatch(message, wParam, lParam); });
   return result;
 }
 
-LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT MainWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
       return OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
@@ -195,9 +180,6 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       services_.sound.Close();
       if (onDestroyed) onDestroyed();
       return 0;
-    case WM_NCDESTROY:
-      hwnd_ = nullptr;
-      break;
   }
   return DefWindowProcW(hwnd_, message, wParam, lParam);
 }
@@ -210,6 +192,13 @@ LRESULT MainWindow::OnCommand(int id, int code, HWND) {
       break;
     case kIdExplore:
       sbtnExploreClick();
+      break;
+    case kIdHelp:
+      sbtnHelpClick();
+      break;
+    case kIdShadow:
+    case kIdWelcome:
+      lblWelcomeClick();
       break;
     case kIdExpand:
       sbtnExpandClick();

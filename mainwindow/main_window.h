@@ -23,6 +23,9 @@
 
 namespace pandor {
 
+class HelpWindow;
+class PreviewWindow;
+
 // What the window reaches outside itself; tests give it recording fakes.
 struct MainWindowServices {
   const FileSource& files;
@@ -91,6 +94,9 @@ class MainWindow {
   const MainWindowControls& Controls() const { return controls_; }
   const MainWindowState& State() const { return state_; }
 
+  // The help and preview windows, created after the main window.
+  void SetSecondaryWindows(HelpWindow* help, PreviewWindow* preview);
+
   // Called when the window is gone; the program then ends.
   std::function<void()> onDestroyed;
 
@@ -99,6 +105,9 @@ class MainWindow {
   void tvMenuDblClick();
   void sbtnExpandClick();
   void sbtnExploreClick();
+  void sbtnHelpClick();
+  void lblWelcomeClick();
+  void imgPreviewClick();
   void ScrollTimerTimer();
   void SoundTimerTimer();
   // A typed character, seen before the focused control; true when consumed.
@@ -113,8 +122,10 @@ class MainWindow {
   void StartSelectedProgram();
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
+  template <typename T>
+  friend LRESULT CALLBACK ObjectWindowProc(HWND, UINT, WPARAM, LPARAM);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT OnCommand(int id, int code, HWND control);
   LRESULT OnNotify(const NMHDR& header);
   LRESULT OnControlColour(HDC dc, HWND control);
@@ -146,7 +157,6 @@ class MainWindow {
   void WatchBannerPainting();
   void PaintBanner(HDC dc);
   static LRESULT CALLBACK BannerLabelSubclass(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
-  void CentreOnScreen();
   void PlaceStatusBar();
   void ShowDescription(const LineList& lines);
   void ShowDescriptionText(const std::wstring& text);
@@ -164,6 +174,8 @@ class MainWindow {
   MainWindowState state_;
   MenuTreeView treeView_;
   PictureView preview_;
+  HelpWindow* helpWindow_ = nullptr;
+  PreviewWindow* previewWindow_ = nullptr;
 
   // Colours and GDI objects the settings choose.
   COLORREF background_ = 0;

@@ -138,6 +138,7 @@ void MainWindow::CreateControls() {
   controls_.imgPreview = preview_.Handle();
   // Damaged picture data shows up when the picture is first drawn.
   preview_.onDrawError = [this](const std::string& text) { ReportError(text); };
+  preview_.onClick = [this] { Guarded([this] { imgPreviewClick(); }); };
   AddHint(controls_.imgPreview, L"Anklicken für Vergrößerung");
 
   controls_.StatusBar = CreateChild(hwnd_, 0, STATUSCLASSNAMEW, L"", CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER,

@@ -6,15 +6,22 @@
 //   inspector gone TITLE [SECONDS]           no such window any more
 //   inspector texts TITLE                    the window's title, client size
 //                                            and the texts of its children
+//                                            (of a status bar: the text of its
+//                                            simple or first part)
 //   inspector press TITLE BUTTON             clicks the child button
 //   inspector close TITLE                    asks the window to close
 //   inspector rect TITLE                     the window's place on the screen:
 //                                            left top width height
 //   inspector owner TITLE                    the title of the window that
 //                                            owns it and has its task bar entry
+//   inspector select TITLE N                 selects the N-th top-level item
+//                                            of the window's tree (from 0)
+//   inspector click TITLE CLASS [X Y]        a left click on the first child of
+//                                            that class, at X Y or its centre
 //
 // Exit code 0 on success, 1 when the window isn't there (in time).
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cstdio>
 #include <string>
@@ -65,9 +72,49 @@ void PrintUtf8(const std::wstring& text) {
   fputc('\n', stdout);
 }
 
+// A status bar doesn't give its simple text to WM_GETTEXT, and SB_GETTEXT
+// hands it out only through a buffer in the bar's own process.
+std::wstring StatusBarText(HWND bar) {
+  DWORD processId = 0;
+  GetWindowThreadProcessId(bar, &processId);
+  const HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+  if (!process) return L"";
+  wchar_t text[1024] = L"";
+  void* remote = VirtualAllocEx(process, nullptr, sizeof text, MEM_COMMIT, PAGE_READWRITE);
+  if (remote) {
+    const auto length = LOWORD(SendMessageW(bar, SB_GETTEXTLENGTHW, 0, 0));
+    if (length < 1024) {
+      SendMessageW(bar, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(remote));
+      ReadProcessMemory(process, remote, text, (length + 1) * sizeof(wchar_t), nullptr);
+    }
+    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  }
+  CloseHandle(process);
+  return text;
+}
+
 BOOL CALLBACK PrintChild(HWND child, LPARAM) {
-  PrintUtf8(L"child " + ClassOf(child) + L": " + Text(child));
+  const std::wstring className = ClassOf(child);
+  PrintUtf8(L"child " + className + L": " + (className == STATUSCLASSNAMEW ? StatusBarText(child) : Text(child)));
   return TRUE;
+}
+
+struct ClassQuery {
+  std::wstring className;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchClass(HWND child, LPARAM param) {
+  auto* query = reinterpret_cast<ClassQuery*>(param);
+  if (ClassOf(child) != query->className) return TRUE;
+  query->found = child;
+  return FALSE;
+}
+
+HWND FindChild(HWND window, const std::wstring& className) {
+  ClassQuery query{className};
+  EnumChildWindows(window, MatchClass, reinterpret_cast<LPARAM>(&query));
+  return query.found;
 }
 
 struct ButtonQuery {
@@ -130,6 +177,26 @@ int wmain(int argc, wchar_t** argv) {
     const HWND owner = GetWindow(window, GW_OWNER);
     if (!owner || !IsWindowVisible(owner)) return 1;
     PrintUtf8(L"owner: " + Text(owner));
+    return 0;
+  }
+  if (command == L"select" && argc > 3) {
+    const HWND tree = FindChild(window, WC_TREEVIEWW);
+    if (!tree) return 1;
+    auto item = reinterpret_cast<LPARAM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
+    for (int n = _wtoi(argv[3]); n > 0 && item; --n) item = SendMessageW(tree, TVM_GETNEXTITEM, TVGN_NEXT, item);
+    if (!item) return 1;
+    SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, item);
+    return 0;
+  }
+  if (command == L"click" && argc > 3) {
+    const HWND child = FindChild(window, argv[3]);
+    if (!child) return 1;
+    RECT client;
+    GetClientRect(child, &client);
+    const LPARAM point =
+        argc > 5 ? MAKELPARAM(_wtoi(argv[4]), _wtoi(argv[5])) : MAKELPARAM(client.right / 2, client.bottom / 2);
+    PostMessageW(child, WM_LBUTTONDOWN, MK_LBUTTON, point);
+    PostMessageW(child, WM_LBUTTONUP, 0, point);
     return 0;
   }
   if (command == L"close") {

@@ -57,10 +57,14 @@ class HelpWindowTest : public ::testing::Test {
     ASSERT_TRUE(help.Handle());
   }
 
-  // Shows the window modally while the steps run; the last one closes it.
+  // Shows the window modally while the steps run; the last one closes it,
+  // not one before.
   int ShowWith(std::vector<std::function<void()>> steps) {
+    const size_t count = steps.size();
     const ModalDriver driver(std::move(steps), [this] { PostMessageW(help.Handle(), WM_CLOSE, 0, 0); });
-    return help.ShowModal();
+    const int result = help.ShowModal();
+    EXPECT_EQ(driver.StepsRun(), count);
+    return result;
   }
 
   std::function<void()> ClickOk() {
@@ -208,6 +212,8 @@ TEST_F(HelpWindowTest, OpensModallyWithTheFocusOnTheDefaultButtonOk) {
                                  EXPECT_TRUE(IsWindowVisible(help.Handle()));
                                  EXPECT_FALSE(IsWindowEnabled(main.Handle()));
                                  EXPECT_EQ(GetFocus(), c.btnOK);
+                                 // The help text shows from its first line.
+                                 EXPECT_EQ(SendMessageW(c.mHilfe, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
                                  EXPECT_EQ(WindowText(c.btnOK), "OK");
                                  EXPECT_EQ(LOWORD(SendMessageW(help.Handle(), DM_GETDEFID, 0, 0)), IDOK);
                                  EXPECT_EQ(GetWindowLongW(c.btnOK, GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);

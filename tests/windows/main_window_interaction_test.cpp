@@ -5,6 +5,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include "dialogs/about_box.h"
 #include "tests/windows/menu_fixture.h"
 #include "tests/windows/picture_files.h"
 #include "tests/windows/window_input.h"
@@ -272,6 +273,14 @@ TEST(HoverOffTest, CaptionsKeepTheirColourWithoutHoverEffects) {
   const COLORREF normal = menu.Controls().sbtnClose.CaptionColour();
   MoveMouseOver(menu.Window(), menu.Controls().sbtnClose.Handle());
   EXPECT_EQ(menu.Controls().sbtnClose.CaptionColour(), normal);
+}
+
+TEST_F(MainWindowInteractionTest, ClickOnTheBannerTextShowsTheAboutBox) {
+  ClickControl(window(), menu.Controls().lblWelcome);
+  ASSERT_EQ(menu.messages.boxes.size(), 1u);
+  EXPECT_EQ(menu.messages.boxes[0].text, AboutText());
+  EXPECT_EQ(menu.messages.boxes[0].caption, "Velmar Pandor 7");
+  EXPECT_EQ(menu.messages.boxes[0].style, 64u);
 }
 
 TEST_F(MainWindowInteractionTest, ButtonsDoWhatTheySay) {

@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <iterator>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -23,7 +25,16 @@
 #include "tests/windows/menu_fixture.h"
 #include "tests/windows/window_probe.h"
 
-namespace pandor::testing {
+namespace pandor {
+
+// For gtest's messages; found by argument-dependent lookup.
+static void PrintTo(SoundMode mode, std::ostream* out) {
+  static const char* const kNames[] = {"NotReady", "Stopped", "Playing", "Recording", "Seeking", "Paused", "Open"};
+  const auto index = static_cast<size_t>(mode);
+  *out << (index < std::size(kNames) ? kNames[index] : "?");
+}
+
+namespace testing {
 namespace {
 
 constexpr int kSampleRate = 8000;
@@ -275,4 +286,5 @@ TEST_F(MainWindowSoundTest, WithoutStartupWavNothingPlaysAndLine14IsNotRead) {
 }
 
 }  // namespace
-}  // namespace pandor::testing
+}  // namespace testing
+}  // namespace pandor

@@ -35,10 +35,13 @@ class PreviewWindowTest : public ::testing::Test {
     ASSERT_TRUE(preview.Handle());
   }
 
-  // Runs the preview modally while the steps run; the last one closes it.
+  // Runs the preview modally while the steps run; the last one closes it,
+  // not one before.
   void RunWith(std::vector<std::function<void()>> steps) {
+    const size_t count = steps.size();
     const ModalDriver driver(std::move(steps), [this] { PostMessageW(preview.Handle(), WM_CLOSE, 0, 0); });
     preview.RunModal();
+    EXPECT_EQ(driver.StepsRun(), count);
   }
 
   // A click where the user sees the picture, on whatever window is there.
@@ -98,6 +101,8 @@ TEST_F(PreviewWindowTest, OwnSizeWhenItFitsElseTheScreensCentredEitherWay) {
       {"one pixel taller than the screen", 100, screenHeight + 1, screenWidth, screenHeight},
       {"one pixel wider than the screen", screenWidth + 1, 10, screenWidth, screenHeight},
       {"exactly the screen's size", screenWidth, screenHeight, screenWidth, screenHeight},
+      {"as wide as the screen", screenWidth, 100, screenWidth, 100},
+      {"as tall as the screen", 100, screenHeight, 100, screenHeight},
       {"one pixel", 1, 1, 1, 1},
   };
   for (const auto& c : cases) {

@@ -94,6 +94,12 @@ void MoveMouseOver(MainWindow& window, HWND control) {
   Pump(window);
 }
 
+void ClickControl(MainWindow& window, HWND control) {
+  RECT client;
+  GetClientRect(control, &client);
+  Click(window, control, POINT{client.right / 2, client.bottom / 2});
+}
+
 void ClickButton(MainWindow& window, HWND button) {
   SendMessageW(button, BM_CLICK, 0, 0);
   Pump(window);

@@ -25,5 +25,7 @@ void TypeCharacter(MainWindow& window, HWND control, wchar_t character);
 void PressKey(MainWindow& window, HWND control, UINT virtualKey);
 void MoveMouseOver(MainWindow& window, HWND control);
 void ClickButton(MainWindow& window, HWND button);
+// A press and release of the left button in the middle of the control.
+void ClickControl(MainWindow& window, HWND control);
 
 }  // namespace pandor::testing
