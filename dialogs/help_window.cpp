@@ -6,6 +6,7 @@
 #include "dialogs/maker.h"
 #include "dialogs/modal_loop.h"
 #include "platform/screen_placement.h"
+#include "platform/child_window.h"
 #include "platform/text.h"
 
 namespace pandor {
@@ -13,12 +14,6 @@ namespace {
 
 // Layout in pixels: left, top, width, height. The controls in the group box
 // are given relative to it and placed on the window at the box's offset.
-struct Place {
-  int left, top, width, height;
-  Place Inside(const Place& box) const { return Place{box.left + left, box.top + top, width, height}; }
-  RECT Rect() const { return RECT{left, top, left + width, top + height}; }
-};
-
 constexpr int kClientWidth = 473;
 constexpr int kClientHeight = 423;
 constexpr Place kGroupBox{8, 8, 457, 377};
@@ -61,10 +56,7 @@ std::wstring HelpText() {
 
 HWND CreateChild(HWND parent, const wchar_t* className, const wchar_t* text, DWORD style, const Place& place,
                  int id) {
-  const HWND control = CreateWindowExW(0, className, text, WS_CHILD | WS_VISIBLE | style, place.left, place.top,
-                                       place.width, place.height, parent,
-                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                       reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);
+  const HWND control = CreateChildWindow(parent, className, text, style, place, id);
   SendMessageW(control, WM_SETFONT, static_cast<WPARAM>(SendMessageW(parent, WM_GETFONT, 0, 0)), FALSE);
   return control;
 }

@@ -6,42 +6,30 @@
 #include "mainwindow/control_ids.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/panel.h"
+#include "platform/child_window.h"
 #include "resources/resource_ids.h"
 
 namespace pandor {
 namespace {
 
-// Positions relative to the parent: left, top, width, height.
-struct Bounds {
-  int left, top, width, height;
-  RECT Rect() const { return RECT{left, top, left + width, top + height}; }
-};
-
-constexpr Bounds kWillkommen{8, 8, 321, 41};
-constexpr Bounds kShadow{8, 7, 305, 28};
-constexpr Bounds kWelcome{8, 8, 305, 28};
-constexpr Bounds kGroupBox{8, 56, 321, 185};
-constexpr Bounds kMenuInGroupBox{8, 16, 305, 161};
-constexpr Bounds kButtons{8, 248, 321, 41};
-constexpr Bounds kHelp{8, 8, 23, 25};
-constexpr Bounds kClose{72, 8, 75, 25};
-constexpr Bounds kExplore{176, 8, 75, 25};
-constexpr Bounds kExpand{290, 8, 23, 25};
-constexpr Bounds kPages{336, 8, 281, 285};
+constexpr Place kWillkommen{8, 8, 321, 41};
+constexpr Place kShadow{8, 7, 305, 28};
+constexpr Place kWelcome{8, 8, 305, 28};
+constexpr Place kGroupBox{8, 56, 321, 185};
+constexpr Place kMenuInGroupBox{8, 16, 305, 161};
+constexpr Place kButtons{8, 248, 321, 41};
+constexpr Place kHelp{8, 8, 23, 25};
+constexpr Place kClose{72, 8, 75, 25};
+constexpr Place kExplore{176, 8, 75, 25};
+constexpr Place kExpand{290, 8, 23, 25};
+constexpr Place kPages{336, 8, 281, 285};
 // The pages fill the page control below its row of tab buttons; the preview
 // inside the page's bevel is 269 x 250.
-constexpr Bounds kPage{340, 35, 273, 254};
+constexpr Place kPage{340, 35, 273, 254};
 constexpr int kBevel = 2;
 constexpr int kTreeIndent = 19;
 constexpr int kBannerFontHeight = 24;
 constexpr int kWindowFontPoints = 8;
-
-HWND CreateChild(HWND parent, DWORD exStyle, const wchar_t* className, const wchar_t* text, DWORD style,
-                 const Bounds& bounds, int id) {
-  return CreateWindowExW(exStyle, className, text, WS_CHILD | WS_VISIBLE | style, bounds.left, bounds.top,
-                         bounds.width, bounds.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                         reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);
-}
 
 HFONT CreatePointFont(const wchar_t* face, int points, bool italic = false) {
   const HDC screen = GetDC(nullptr);
@@ -74,9 +62,9 @@ void MainWindow::CreateControls() {
 
   // Welcome banner: the shadow label lies one pixel above the text label.
   controls_.pWillkommen = Panel::Create(hwnd_, kIdWillkommen, kWillkommen.Rect());
-  controls_.lblShadow = CreateChild(controls_.pWillkommen, 0, L"STATIC", L"Willkommen", SS_CENTER | SS_NOTIFY,
+  controls_.lblShadow = CreateChildWindow(controls_.pWillkommen, L"STATIC", L"Willkommen", SS_CENTER | SS_NOTIFY,
                                     kShadow, kIdShadow);
-  controls_.lblWelcome = CreateChild(controls_.pWillkommen, 0, L"STATIC", L"Willkommen", SS_CENTER | SS_NOTIFY,
+  controls_.lblWelcome = CreateChildWindow(controls_.pWillkommen, L"STATIC", L"Willkommen", SS_CENTER | SS_NOTIFY,
                                      kWelcome, kIdWelcome);
   WatchBannerPainting();
   WatchMouseMoves(controls_.lblShadow);
@@ -89,12 +77,10 @@ void MainWindow::CreateControls() {
 
   // Menu: the tree lies in the group box but belongs to the window, so that
   // its notifications come here.
-  controls_.GroupBox1 = CreateChild(hwnd_, 0, L"BUTTON", L"Menü", BS_GROUPBOX, kGroupBox, kIdGroupBox);
+  controls_.GroupBox1 = CreateChildWindow(hwnd_, L"BUTTON", L"Menü", BS_GROUPBOX, kGroupBox, kIdGroupBox);
   setFont(controls_.GroupBox1, windowFont_.get());
-  const Bounds menu{kGroupBox.left + kMenuInGroupBox.left, kGroupBox.top + kMenuInGroupBox.top,
-                    kMenuInGroupBox.width, kMenuInGroupBox.height};
-  controls_.tvMenu = CreateChild(hwnd_, 0, WC_TREEVIEWW, L"", TVS_TRACKSELECT | TVS_SHOWSELALWAYS | WS_TABSTOP, menu,
-                                 kIdMenu);
+  controls_.tvMenu = CreateChildWindow(hwnd_, WC_TREEVIEWW, L"", TVS_TRACKSELECT | TVS_SHOWSELALWAYS | WS_TABSTOP,
+                                       kMenuInGroupBox.Inside(kGroupBox), kIdMenu);
   setFont(controls_.tvMenu, windowFont_.get());
   SendMessageW(controls_.tvMenu, TVM_SETINDENT, kTreeIndent, 0);
   SendMessageW(controls_.tvMenu, TVM_SETBKCOLOR, 0, static_cast<LPARAM>(GetSysColor(COLOR_BTNFACE)));
@@ -120,29 +106,29 @@ void MainWindow::CreateControls() {
   AddHint(controls_.sbtnExpand.Handle(), L"Infos ausblenden");
 
   // Information panel: the pages lie over the page control's display area.
-  controls_.PageControl1 = CreateChild(hwnd_, 0, WC_TABCONTROLW, L"",
+  controls_.PageControl1 = CreateChildWindow(hwnd_, WC_TABCONTROLW, L"",
                                        TCS_BUTTONS | TCS_HOTTRACK | WS_CLIPSIBLINGS | WS_TABSTOP, kPages, kIdPages);
   setFont(controls_.PageControl1, windowFont_.get());
   TCITEMW tab{};
   tab.mask = TCIF_TEXT;
   tab.pszText = const_cast<wchar_t*>(L"Infos");
   SendMessageW(controls_.PageControl1, TCM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&tab));
-  controls_.mDesc = CreateChild(hwnd_, 0, L"EDIT", L"", ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, kPage, kIdDescription);
+  controls_.mDesc = CreateChildWindow(hwnd_, L"EDIT", L"", ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, kPage, kIdDescription);
   setFont(controls_.mDesc, windowFont_.get());
   // Descriptions of several megabytes fit.
   SendMessageW(controls_.mDesc, EM_SETLIMITTEXT, 0x7FFFFFFE, 0);
   controls_.pnPreview = Panel::Create(hwnd_, kIdPreviewPanel, kPage.Rect());
   ShowWindow(controls_.pnPreview, SW_HIDE);
   preview_.Create(controls_.pnPreview, kIdPreviewImage,
-                  Bounds{kBevel, kBevel, kPage.width - 2 * kBevel, kPage.height - 2 * kBevel}.Rect());
+                  Place{kBevel, kBevel, kPage.width - 2 * kBevel, kPage.height - 2 * kBevel}.Rect());
   controls_.imgPreview = preview_.Handle();
   // Damaged picture data shows up when the picture is first drawn.
   preview_.onDrawError = [this](const std::string& text) { ReportError(text); };
   preview_.onClick = [this] { Guarded([this] { imgPreviewClick(); }); };
   AddHint(controls_.imgPreview, L"Anklicken für Vergrößerung");
 
-  controls_.StatusBar = CreateChild(hwnd_, 0, STATUSCLASSNAMEW, L"", CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER,
-                                    Bounds{0, 0, 0, 0}, kIdStatusBar);
+  controls_.StatusBar = CreateChildWindow(hwnd_, STATUSCLASSNAMEW, L"", CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER,
+                                    Place{0, 0, 0, 0}, kIdStatusBar);
   SendMessageW(controls_.StatusBar, SB_SIMPLE, TRUE, 0);
   setFont(controls_.StatusBar, windowFont_.get());
   PlaceStatusBar();
