@@ -123,6 +123,49 @@ TEST_F(MainWindowInteractionTest, ShowingThePictureTabAndClickingAgainReturnsToI
   EXPECT_FALSE(IsWindowVisible(menu.Controls().pnPreview));
 }
 
+TEST_F(MainWindowInteractionTest, DescriptionsOfSeveralMegabytesShowWhole) {
+  std::string big;
+  while (big.size() < 3'000'000) big += "Eine lange Beschreibung mit vielen Zeilen.\r\n";
+  menu.WriteFile("autorun\\liesmich-info.txt", big);
+  ClickTreeItem(window(), item("Liesmich"));
+  EXPECT_EQ(GetWindowTextLengthW(menu.Controls().mDesc), static_cast<int>(big.size()));
+  EXPECT_TRUE(menu.messages.boxes.empty());
+}
+
+TEST(DamagedPreviewTest, DamagedJpegDataIsReportedOnceWhenThePictureIsFirstShown) {
+  MenuFixture menu;
+  // The frame asks for a quantisation table the file doesn't have: the
+  // header reads, the data doesn't decode.
+  std::string jpeg = JpegFile(Quadrants(64, 64, RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255), RGB(255, 255, 0)));
+  jpeg[JpegSegment(jpeg, 0xC0) + 12] = 3;
+  menu.WritePrograms({{"", "bild.exe", "Bild", "", "kaputt.jpg", ""}});
+  menu.WriteFile("autorun\\kaputt.jpg", jpeg);
+  MenuFixture& m = menu;
+  ASSERT_TRUE(m.Open());
+  m.Window().Show();
+  Pump(m.Window());
+  ClickTreeItem(m.Window(), FindTreeItem(m.Controls().tvMenu, "Bild"));
+  EXPECT_EQ(TabCtrl_GetItemCount(m.Controls().PageControl1), 2);
+  EXPECT_TRUE(m.messages.boxes.empty());
+
+  auto showPage = [&](int page) {
+    TabCtrl_SetCurSel(m.Controls().PageControl1, page);
+    NMHDR change{m.Controls().PageControl1, 0, static_cast<UINT>(TCN_SELCHANGE)};
+    SendMessageW(m.Window().Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&change));
+    UpdateWindow(m.Controls().imgPreview);
+    Pump(m.Window());
+  };
+  showPage(1);
+  ASSERT_EQ(m.messages.boxes.size(), 1u);
+  EXPECT_EQ(m.messages.boxes[0].text.rfind("JPEG error #", 0), 0u) << m.messages.boxes[0].text;
+  EXPECT_EQ(m.messages.boxes[0].text.back(), '.');
+  showPage(0);
+  showPage(1);
+  InvalidateRect(m.Controls().imgPreview, nullptr, TRUE);
+  UpdateWindow(m.Controls().imgPreview);
+  EXPECT_EQ(m.messages.boxes.size(), 1u);
+}
+
 TEST_F(MainWindowInteractionTest, GroupsOpenAsAnAccordion) {
   ClickTreeItem(window(), item("Spiele"));
   EXPECT_TRUE(expanded("Spiele"));
