@@ -472,35 +472,46 @@ def picture_cards_icon():
 
 
 # ---------------------------------------------------------------------------
-# Windows metafile (placeable WMF)
+# Metafiles
 # ---------------------------------------------------------------------------
 
-class Wmf:
-    """Writes a placeable Windows metafile; logical units fill the box.
+# The calls both metafile kinds make alike: the record function and the
+# struct layout of the parameters, in a WMF and in an EMF.
+METAFILE_CALLS = {
+    #                WMF                  EMF
+    "select":       ((0x012D, "H"),       (37, "I")),        # SELECTOBJECT
+    "delete":       ((0x01F0, "H"),       (40, "I")),        # DELETEOBJECT
+    "bk_mode":      ((0x0102, "H"),       (18, "I")),        # SETBKMODE
+    "text_colour":  ((0x0209, "I"),       (24, "I")),        # SETTEXTCOLOR
+    "text_align":   ((0x012E, "H"),       (22, "I")),        # SETTEXTALIGN
+    "rectangle":    ((0x041B, "hhhh"),    (43, "iiii")),     # RECTANGLE
+    "round_rect":   ((0x061C, "hhhhhh"),  (44, "iiiiii")),   # ROUNDRECT
+    "ellipse":      ((0x0418, "hhhh"),    (42, "iiii")),     # ELLIPSE
+}
 
-    A metafile has no stock objects, so a null pen, a hollow brush and a
-    plain font are made first; drop() selects one of them before it deletes
-    an object that is still selected.
+
+class Metafile:
+    """The drawing calls and object table both metafile kinds share.
+
+    A subclass gives in CALLS its column of METAFILE_CALLS, writes a record
+    in rec() and makes pens, brushes and fonts; it sets stand_in, the object
+    of each kind that drop() selects in place of one that is still selected.
     """
 
-    def __init__(self, width, height, inch):
-        self.width, self.height, self.inch = width, height, inch
-        self.records = []
-        self.slots = []          # object table: True where an object lives
-        self.most_objects = 0
-        self.kind = {}           # object index -> "pen", "brush" or "font"
-        self.selected = {}       # kind -> object index selected now
-        self.rec(0x020B, struct.pack("<hh", 0, 0))              # SETWINDOWORG y, x
-        self.rec(0x020C, struct.pack("<hh", height, width))     # SETWINDOWEXT y, x
-        self.neutral = {"pen": self.pen((0, 0, 0), style=5),    # PS_NULL
-                        "brush": self.brush((0, 0, 0), style=1),  # BS_NULL
-                        "font": self.font("Arial", 0)}
-        for i in self.neutral.values():
-            self.select(i)
+    PARAMETERS_LAST_FIRST = False   # True where a record holds them reversed
 
-    def rec(self, function, payload=b""):
-        assert len(payload) % 2 == 0
-        self.records.append(struct.pack("<IH", 3 + len(payload) // 2, function) + payload)
+    def __init__(self):
+        self.records = []
+        self.slots = []           # object table: True where an object lives
+        self.most_objects = 0
+        self.kind = {}            # object -> "pen", "brush" or "font"
+        self.selected = {}        # kind -> object selected now
+
+    def call(self, name, *params):
+        function, layout = self.CALLS[name]
+        if self.PARAMETERS_LAST_FIRST:
+            params = reversed(params)
+        self.rec(function, struct.pack("<" + layout, *params))
 
     def _new_object(self, kind):
         if False in self.slots:
@@ -512,6 +523,75 @@ class Wmf:
         self.most_objects = max(self.most_objects, len(self.slots))
         self.kind[i] = kind
         return i
+
+    def select(self, i):
+        self.call("select", i)
+        self.selected[self.kind[i]] = i
+
+    def drop(self, i):
+        """Deletes an object, first selecting its stand-in in its place."""
+        kind = self.kind[i]
+        if self.selected.get(kind) == i:
+            self.select(self.stand_in[kind])
+        self.call("delete", i)
+        self.slots[i] = False
+        del self.kind[i]
+
+    def fill(self, shape, c, *args):
+        """Draws a shape, filled with a brush of its own."""
+        b = self.brush(c)
+        self.select(b)
+        shape(*args)
+        self.drop(b)
+
+    def bk_transparent(self):
+        self.call("bk_mode", 1)
+
+    def text_colour(self, c):
+        self.call("text_colour", colour(*c))
+
+    def text_align(self, mode):
+        self.call("text_align", mode)
+
+    def rectangle(self, l, t, r, b):
+        self.call("rectangle", l, t, r, b)
+
+    def round_rect(self, l, t, r, b, w, h):
+        self.call("round_rect", l, t, r, b, w, h)
+
+    def ellipse(self, l, t, r, b):
+        self.call("ellipse", round(l), round(t), round(r), round(b))
+
+
+# ---------------------------------------------------------------------------
+# Windows metafile (placeable WMF)
+# ---------------------------------------------------------------------------
+
+class Wmf(Metafile):
+    """Writes a placeable Windows metafile; logical units fill the box.
+
+    A metafile has no stock objects, so a null pen, a hollow brush and a
+    plain font are made first; drop() selects one of them before it deletes
+    an object that is still selected.
+    """
+
+    CALLS = {name: wmf for name, (wmf, emf) in METAFILE_CALLS.items()}
+    PARAMETERS_LAST_FIRST = True
+
+    def __init__(self, width, height, inch):
+        super().__init__()
+        self.width, self.height, self.inch = width, height, inch
+        self.rec(0x020B, struct.pack("<hh", 0, 0))              # SETWINDOWORG y, x
+        self.rec(0x020C, struct.pack("<hh", height, width))     # SETWINDOWEXT y, x
+        self.stand_in = {"pen": self.pen((0, 0, 0), style=5),    # PS_NULL
+                         "brush": self.brush((0, 0, 0), style=1),  # BS_NULL
+                         "font": self.font("Arial", 0)}
+        for i in self.stand_in.values():
+            self.select(i)
+
+    def rec(self, function, payload=b""):
+        assert len(payload) % 2 == 0
+        self.records.append(struct.pack("<IH", 3 + len(payload) // 2, function) + payload)
 
     def pen(self, c, width=1, style=0):
         self.rec(0x02FA, struct.pack("<HhhI", style, width, 0, colour(*c)))
@@ -526,37 +606,6 @@ class Wmf:
         self.rec(0x02FB, struct.pack("<hhhhh8B", height, 0, 0, 0, weight,
                                      0, 0, 0, 0, 0, 0, 2, 0) + name)   # ANSI charset, proof quality
         return self._new_object("font")
-
-    def select(self, i):
-        self.rec(0x012D, struct.pack("<H", i))
-        self.selected[self.kind[i]] = i
-
-    def drop(self, i):
-        """Deletes an object, first selecting the neutral one in its place."""
-        kind = self.kind[i]
-        if self.selected.get(kind) == i:
-            self.select(self.neutral[kind])
-        self.rec(0x01F0, struct.pack("<H", i))
-        self.slots[i] = False
-        del self.kind[i]
-
-    def bk_transparent(self):
-        self.rec(0x0102, struct.pack("<H", 1))
-
-    def text_colour(self, c):
-        self.rec(0x0209, struct.pack("<I", colour(*c)))
-
-    def text_align(self, mode):
-        self.rec(0x012E, struct.pack("<H", mode))
-
-    def rectangle(self, l, t, r, b):
-        self.rec(0x041B, struct.pack("<hhhh", b, r, t, l))
-
-    def round_rect(self, l, t, r, b, w, h):
-        self.rec(0x061C, struct.pack("<hhhhhh", h, w, b, r, t, l))
-
-    def ellipse(self, l, t, r, b):
-        self.rec(0x0418, struct.pack("<hhhh", b, r, t, l))
 
     def polygon(self, pts):
         self.rec(0x0324, struct.pack("<h", len(pts)) +
@@ -594,19 +643,13 @@ def metafile_notepad():
     m = Wmf(800, 600, 192)
     m.bk_transparent()
 
-    def fill(shape, c, *args):
-        b = m.brush(c)
-        m.select(b)
-        shape(*args)
-        m.drop(b)
-
-    fill(m.rectangle, (204, 226, 246), 0, 0, 801, 601)                # background
-    fill(m.polygon, (150, 162, 180),                                   # note's shadow
-         [(134, 84), (634, 84), (634, 484), (534, 574), (134, 574)])
+    m.fill(m.rectangle, (204, 226, 246), 0, 0, 801, 601)              # background
+    m.fill(m.polygon, (150, 162, 180),                                 # note's shadow
+           [(134, 84), (634, 84), (634, 484), (534, 574), (134, 574)])
     edge = m.pen((180, 150, 40), 3)
     m.select(edge)
-    fill(m.polygon, (255, 242, 142), [(120, 70), (620, 70), (620, 470), (520, 560), (120, 560)])
-    fill(m.polygon, (232, 202, 92), [(620, 470), (520, 470), (520, 560)])  # folded corner
+    m.fill(m.polygon, (255, 242, 142), [(120, 70), (620, 70), (620, 470), (520, 560), (120, 560)])
+    m.fill(m.polygon, (232, 202, 92), [(620, 470), (520, 470), (520, 560)])  # folded corner
     m.drop(edge)
 
     ruled = m.pen((120, 160, 220), 2)
@@ -621,9 +664,9 @@ def metafile_notepad():
 
     pin_edge = m.pen((130, 20, 20), 2)                                 # drawing pin
     m.select(pin_edge)
-    fill(m.ellipse, (222, 40, 40), 345, 40, 395, 90)
+    m.fill(m.ellipse, (222, 40, 40), 345, 40, 395, 90)
     m.drop(pin_edge)
-    fill(m.ellipse, (255, 200, 200), 356, 50, 372, 66)
+    m.fill(m.ellipse, (255, 200, 200), 356, 50, 372, 66)
 
     m.text_align(0)  # TA_LEFT | TA_TOP
     m.text_colour((40, 40, 120))
@@ -647,17 +690,17 @@ def metafile_notepad():
     ex, ey = x0 + dx * 30, y0 + dy * 30      # where the eraser ends
     outline = m.pen((90, 60, 20), 2)
     m.select(outline)
-    fill(m.polygon, (240, 150, 170),
-         [(x0 + nx, y0 + ny), (ex + nx, ey + ny), (ex - nx, ey - ny), (x0 - nx, y0 - ny)])
-    fill(m.polygon, (250, 182, 40),
-         [(ex + nx, ey + ny), (bx + nx, by + ny), (bx - nx, by - ny), (ex - nx, ey - ny)])
-    fill(m.polygon, (240, 212, 170), [(bx + nx, by + ny), (x1, y1), (bx - nx, by - ny)])
-    fill(m.polygon, (60, 60, 60),
-         [(x1 - dx * 22 + nx * 0.32, y1 - dy * 22 + ny * 0.32), (x1, y1),
-          (x1 - dx * 22 - nx * 0.32, y1 - dy * 22 - ny * 0.32)])
+    m.fill(m.polygon, (240, 150, 170),
+           [(x0 + nx, y0 + ny), (ex + nx, ey + ny), (ex - nx, ey - ny), (x0 - nx, y0 - ny)])
+    m.fill(m.polygon, (250, 182, 40),
+           [(ex + nx, ey + ny), (bx + nx, by + ny), (bx - nx, by - ny), (ex - nx, ey - ny)])
+    m.fill(m.polygon, (240, 212, 170), [(bx + nx, by + ny), (x1, y1), (bx - nx, by - ny)])
+    m.fill(m.polygon, (60, 60, 60),
+           [(x1 - dx * 22 + nx * 0.32, y1 - dy * 22 + ny * 0.32), (x1, y1),
+            (x1 - dx * 22 - nx * 0.32, y1 - dy * 22 - ny * 0.32)])
     m.drop(outline)
 
-    fill(m.round_rect, (70, 110, 180), 24, 524, 214, 584, 30, 30)      # label
+    m.fill(m.round_rect, (70, 110, 180), 24, 524, 214, 584, 30, 30)    # label
     m.text_colour((255, 255, 255))
     label = m.font("Arial", -36, 700)
     m.select(label)
@@ -676,85 +719,44 @@ NULL_PEN = 0x80000008
 SYSTEM_FONT = 0x8000000D
 
 
-class Emf:
-    """Writes an enhanced metafile in pixel units of a 0.25 mm reference device."""
+class Emf(Metafile):
+    """Writes an enhanced metafile in pixel units of a 0.25 mm reference device.
+
+    drop() selects a stock object in place of one that is still selected.
+    """
 
     DEVICE = (1024, 768)          # pixels of the reference device
     DEVICE_MM = (256, 192)        # and its size: 0.25 mm a pixel
+    CALLS = {name: emf for name, (wmf, emf) in METAFILE_CALLS.items()}
 
     def __init__(self, width, height, description):
+        super().__init__()
         self.width, self.height = width, height
         self.description = description
-        self.records = []
-        self.handles = []         # handle table; index 0 stands for the metafile
-        self.kind = {}            # handle -> "pen", "brush" or "font"
-        self.selected = {}        # kind -> handle selected now
+        self.slots = [True]       # index 0 stands for the metafile
+        self.kind.update({NULL_BRUSH: "brush", NULL_PEN: "pen", SYSTEM_FONT: "font"})
+        self.stand_in = {"pen": NULL_PEN, "brush": NULL_BRUSH, "font": SYSTEM_FONT}
 
     def rec(self, kind, payload=b""):
         assert len(payload) % 4 == 0
         self.records.append(struct.pack("<II", kind, 8 + len(payload)) + payload)
 
-    def _new_handle(self, kind):
-        for i in range(1, len(self.handles)):
-            if not self.handles[i]:
-                self.handles[i] = True
-                break
-        else:
-            if not self.handles:
-                self.handles.append(True)
-            self.handles.append(True)
-            i = len(self.handles) - 1
-        self.kind[i] = kind
-        return i
-
     def pen(self, c, width=1, style=0):
-        i = self._new_handle("pen")
+        i = self._new_object("pen")
         self.rec(38, struct.pack("<IIiiI", i, style, width, 0, colour(*c)))   # CREATEPEN
         return i
 
     def brush(self, c, style=0, hatch=0):
-        i = self._new_handle("brush")
+        i = self._new_object("brush")
         self.rec(39, struct.pack("<IIII", i, style, colour(*c), hatch))       # CREATEBRUSHINDIRECT
         return i
 
     def font(self, face, height, weight=400):
-        i = self._new_handle("font")
+        i = self._new_object("font")
         name = face.encode("utf-16-le").ljust(64, b"\0")[:64]
         logfont = struct.pack("<iiiii8B", height, 0, 0, 0, weight, 0, 0, 0, 0, 0, 0, 2, 0x31) + name
         self.rec(82, struct.pack("<I", i) + logfont)                         # EXTCREATEFONTINDIRECTW
         return i
-
-    def select(self, i):
-        self.rec(37, struct.pack("<I", i))
-        kind = self.kind.get(i) or {NULL_BRUSH: "brush", NULL_PEN: "pen", SYSTEM_FONT: "font"}[i]
-        self.selected[kind] = i
-
-    def drop(self, i):
-        """Deletes an object, first selecting a stock object in its place."""
-        kind = self.kind[i]
-        if self.selected.get(kind) == i:
-            self.select({"pen": NULL_PEN, "brush": NULL_BRUSH, "font": SYSTEM_FONT}[kind])
-        self.rec(40, struct.pack("<I", i))
-        self.handles[i] = False
-        del self.kind[i]
-
-    def bk_transparent(self):
-        self.rec(18, struct.pack("<I", 1))
-
-    def text_colour(self, c):
-        self.rec(24, struct.pack("<I", colour(*c)))
-
-    def text_align(self, mode):
-        self.rec(22, struct.pack("<I", mode))
-
-    def rectangle(self, l, t, r, b):
-        self.rec(43, struct.pack("<iiii", l, t, r, b))
-
-    def round_rect(self, l, t, r, b, w, h):
-        self.rec(44, struct.pack("<iiiiii", l, t, r, b, w, h))
-
-    def ellipse(self, l, t, r, b):
-        self.rec(42, struct.pack("<iiii", round(l), round(t), round(r), round(b)))
 
     def _poly16(self, kind, pts):
         pts = [(round(x), round(y)) for x, y in pts]
@@ -801,7 +803,7 @@ class Emf:
             0, 0, self.width - 1, self.height - 1,   # bounds, inclusive, device pixels
             *frame,                                  # frame in 0.01 mm
             0x464D4520, 0x10000, nbytes, len(self.records) + 1,
-            max(1, len(self.handles)), 0,
+            len(self.slots), 0,
             desc_chars, 108, 0,
             *self.DEVICE, *self.DEVICE_MM,
             0, 0, 0,
@@ -815,14 +817,8 @@ def metafile_clock():
     m.bk_transparent()
     m.select(NULL_PEN)
 
-    def fill(shape, c, *args):
-        b = m.brush(c)
-        m.select(b)
-        shape(*args)
-        m.drop(b)
-
-    fill(m.rectangle, (24, 44, 92), 0, 0, 401, 301)                    # background
-    fill(m.ellipse, (60, 120, 204), 18, 196, 82, 260)                  # globe
+    m.fill(m.rectangle, (24, 44, 92), 0, 0, 401, 301)                  # background
+    m.fill(m.ellipse, (60, 120, 204), 18, 196, 82, 260)                # globe
     land = m.brush((84, 170, 90))
     m.select(land)
     m.polygon([(34, 208), (52, 204), (58, 218), (48, 232), (40, 226), (30, 222)])
@@ -832,7 +828,7 @@ def metafile_clock():
     cx, cy, r = 200, 130, 100
     rim = m.pen((212, 176, 80), 8)
     m.select(rim)
-    fill(m.ellipse, (250, 250, 244), cx - r, cy - r, cx + r, cy + r)  # dial
+    m.fill(m.ellipse, (250, 250, 244), cx - r, cy - r, cx + r, cy + r)  # dial
     m.drop(rim)
     thin = m.pen((40, 40, 60), 3)
     thick = m.pen((40, 40, 60), 6)
@@ -861,7 +857,7 @@ def metafile_clock():
     m.polyline([(cx - 20 * math.sin(a), cy + 20 * math.cos(a)),
                 (cx + 86 * math.sin(a), cy - 86 * math.cos(a))])
     m.drop(red)
-    fill(m.ellipse, (214, 40, 40), cx - 6, cy - 6, cx + 6, cy + 6)
+    m.fill(m.ellipse, (214, 40, 40), cx - 6, cy - 6, cx + 6, cy + 6)
 
     m.text_align(0)  # TA_LEFT | TA_TOP
     m.text_colour((230, 232, 255))
@@ -877,12 +873,6 @@ def metafile_dice():
     m.bk_transparent()
     m.select(NULL_PEN)
 
-    def fill(shape, c, *args):
-        b = m.brush(c)
-        m.select(b)
-        shape(*args)
-        m.drop(b)
-
     def pips(points, rad=10):
         b = m.brush((30, 30, 36))
         m.select(b)
@@ -890,17 +880,17 @@ def metafile_dice():
             m.ellipse(x - rad, y - rad, x + rad, y + rad)
         m.drop(b)
 
-    fill(m.rectangle, (28, 100, 56), 0, 0, 401, 301)                   # table
+    m.fill(m.rectangle, (28, 100, 56), 0, 0, 401, 301)                 # table
     rim = m.pen((18, 70, 36), 4)
     m.select(rim)
-    fill(m.round_rect, (40, 128, 70), 10, 10, 390, 290, 40, 40)        # felt
+    m.fill(m.round_rect, (40, 128, 70), 10, 10, 390, 290, 40, 40)      # felt
     m.drop(rim)
 
     shadow = (16, 66, 34)
     edge = m.pen((50, 50, 50), 3)
-    fill(m.round_rect, shadow, 72, 82, 192, 202, 30, 30)
+    m.fill(m.round_rect, shadow, 72, 82, 192, 202, 30, 30)
     m.select(edge)
-    fill(m.round_rect, (255, 255, 255), 60, 70, 180, 190, 30, 30)      # first die: five
+    m.fill(m.round_rect, (255, 255, 255), 60, 70, 180, 190, 30, 30)    # first die: five
     m.select(NULL_PEN)
     pips([(90, 100), (150, 100), (120, 130), (90, 160), (150, 160)])
 
@@ -910,9 +900,9 @@ def metafile_dice():
         return (cx + u * math.cos(turn) - v * math.sin(turn),
                 cy + u * math.sin(turn) + v * math.cos(turn))
     corners = [turned(-half, -half), turned(half, -half), turned(half, half), turned(-half, half)]
-    fill(m.polygon, shadow, [(x + 12, y + 10) for x, y in corners])
+    m.fill(m.polygon, shadow, [(x + 12, y + 10) for x, y in corners])
     m.select(edge)
-    fill(m.polygon, (255, 250, 232), corners)
+    m.fill(m.polygon, (255, 250, 232), corners)
     m.drop(edge)
     pips([turned(-30, -30), turned(0, 0), turned(30, 30)])
 

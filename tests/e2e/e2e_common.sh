@@ -3,7 +3,7 @@
 set -euo pipefail
 source "$PANDOR7_BUILD/wine-session/env"
 
-inspector=$1
+watcher=$1
 demo=$2
 failures=0
 
@@ -14,7 +14,7 @@ fresh_medium() {
   echo "$medium"
 }
 
-inspect() { wine "$inspector" "$@"; }
+inspect() { wine "$watcher" "$@"; }
 
 check() {
   # check DESCRIPTION COMMAND...

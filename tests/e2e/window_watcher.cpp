@@ -1,22 +1,22 @@
-// A small inspector for end-to-end tests: finds the menu's windows from a
+// A small window watcher for end-to-end tests: finds the menu's windows from a
 // second process, as a user would see them, and presses their buttons.
 //
-//   inspector wait TITLE [CLASS] [SECONDS]   a visible window of some size
+//   window_watcher wait TITLE [CLASS] [SECONDS]   a visible window of some size
 //                                            whose title contains TITLE
-//   inspector gone TITLE [SECONDS]           no such window any more
-//   inspector texts TITLE                    the window's title, client size
+//   window_watcher gone TITLE [SECONDS]           no such window any more
+//   window_watcher texts TITLE                    the window's title, client size
 //                                            and the texts of its children
 //                                            (of a status bar: the text of its
 //                                            simple or first part)
-//   inspector press TITLE BUTTON             clicks the child button
-//   inspector close TITLE                    asks the window to close
-//   inspector rect TITLE                     the window's place on the screen:
+//   window_watcher press TITLE BUTTON             clicks the child button
+//   window_watcher close TITLE                    asks the window to close
+//   window_watcher rect TITLE                     the window's place on the screen:
 //                                            left top width height
-//   inspector owner TITLE                    the title of the window that
+//   window_watcher owner TITLE                    the title of the window that
 //                                            owns it and has its task bar entry
-//   inspector select TITLE N                 selects the N-th top-level item
+//   window_watcher select TITLE N                 selects the N-th top-level item
 //                                            of the window's tree (from 0)
-//   inspector click TITLE CLASS [X Y]        a left click on the first child of
+//   window_watcher click TITLE CLASS [X Y]        a left click on the first child of
 //                                            that class, at X Y or its centre
 //
 // Exit code 0 on success, 1 when the window isn't there (in time).
