@@ -35,7 +35,8 @@ ApplicationWindow::~ApplicationWindow() {
 LRESULT CALLBACK ApplicationWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   auto* self = reinterpret_cast<ApplicationWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (self && message == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE && self->main_ && IsWindowVisible(self->main_)) {
-    SetActiveWindow(self->main_);
+    // The main window, or the help or preview window open over it.
+    SetActiveWindow(GetLastActivePopup(self->main_));
     return 0;
   }
   return DefWindowProcW(hwnd, message, wParam, lParam);

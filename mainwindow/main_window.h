@@ -157,6 +157,7 @@ class MainWindow {
   void WatchBannerPainting();
   void PaintBanner(HDC dc);
   static LRESULT CALLBACK BannerLabelSubclass(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+  static LRESULT CALLBACK PageControlSubclass(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
   void PlaceStatusBar();
   void ShowDescription(const LineList& lines);
   void ShowDescriptionText(const std::wstring& text);

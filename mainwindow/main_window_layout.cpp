@@ -109,6 +109,7 @@ void MainWindow::CreateControls() {
   controls_.PageControl1 = CreateChildWindow(hwnd_, WC_TABCONTROLW, L"",
                                        TCS_BUTTONS | TCS_HOTTRACK | WS_CLIPSIBLINGS | WS_TABSTOP, kPages, kIdPages);
   setFont(controls_.PageControl1, windowFont_.get());
+  SetWindowSubclass(controls_.PageControl1, PageControlSubclass, 0, reinterpret_cast<DWORD_PTR>(this));
   TCITEMW tab{};
   tab.mask = TCIF_TEXT;
   tab.pszText = const_cast<wchar_t*>(L"Infos");
@@ -132,6 +133,19 @@ void MainWindow::CreateControls() {
   SendMessageW(controls_.StatusBar, SB_SIMPLE, TRUE, 0);
   setFont(controls_.StatusBar, windowFont_.get());
   PlaceStatusBar();
+}
+
+// The page control follows the window's colour around its tab buttons.
+LRESULT CALLBACK MainWindow::PageControlSubclass(HWND pages, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                                 DWORD_PTR self) {
+  if (message == WM_ERASEBKGND) {
+    RECT client;
+    GetClientRect(pages, &client);
+    FillRect(reinterpret_cast<HDC>(wParam), &client, reinterpret_cast<MainWindow*>(self)->backgroundBrush_.get());
+    return 1;
+  }
+  if (message == WM_NCDESTROY) RemoveWindowSubclass(pages, PageControlSubclass, 0);
+  return DefSubclassProc(pages, message, wParam, lParam);
 }
 
 void MainWindow::AddHint(HWND control, const wchar_t* text) {

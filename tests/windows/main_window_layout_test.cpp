@@ -32,7 +32,27 @@ TEST_F(MainWindowLayoutTest, FixedSizeDialogWindowWithTheMenusCaption) {
   EXPECT_FALSE(style & WS_MINIMIZEBOX);
   EXPECT_FALSE(style & WS_MAXIMIZEBOX);
   EXPECT_TRUE(style & WS_CAPTION);
+  EXPECT_NE(SendMessageW(window, WM_GETICON, ICON_BIG, 0), 0);
   EXPECT_TRUE(menu.messages.boxes.empty());
+}
+
+// The cursor a control shows, as the window sets it when the mouse rests there.
+HCURSOR CursorOver(HWND control) {
+  SetCursor(LoadCursor(nullptr, IDC_ARROW));
+  SendMessageW(control, WM_SETCURSOR, reinterpret_cast<WPARAM>(control), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  return GetCursor();
+}
+
+TEST_F(MainWindowLayoutTest, HandOverButtonsBannerAndPagesZoomOverThePreview) {
+  const MainWindowControls& c = menu.Controls();
+  const HCURSOR hand = LoadCursor(nullptr, IDC_HAND);
+  for (HWND control : {c.sbtnHelp.Handle(), c.sbtnClose.Handle(), c.sbtnExplore.Handle(), c.sbtnExpand.Handle(),
+                       c.pWillkommen, c.lblWelcome, c.PageControl1}) {
+    EXPECT_EQ(CursorOver(control), hand);
+  }
+  EXPECT_EQ(CursorOver(c.imgPreview), LoadCursorA(GetModuleHandleW(nullptr), "CZOOM"));
+  EXPECT_EQ(CursorOver(c.mDesc), LoadCursor(nullptr, IDC_ARROW));
+  EXPECT_NE(CursorOver(c.imgPreview), nullptr);
 }
 
 TEST_F(MainWindowLayoutTest, ControlsLieWhereTheLayoutPutsThem) {
