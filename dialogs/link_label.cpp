@@ -40,10 +40,10 @@ void LinkLabel::SetTargetUrl(const std::string& targetUrl) {
 }
 
 void LinkLabel::SetFont(HFONT font) {
-  LOGFONTW spec{};
-  GetObjectW(font, sizeof spec, &spec);
-  spec.lfUnderline = TRUE;
-  font_.reset(CreateFontIndirectW(&spec));
+  LOGFONTW underlined{};
+  GetObjectW(font, sizeof underlined, &underlined);
+  underlined.lfUnderline = TRUE;
+  font_.reset(CreateFontIndirectW(&underlined));
   InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
