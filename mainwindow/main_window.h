@@ -192,7 +192,6 @@ class MainWindow {
   HIMAGELIST glyphEnde_ = nullptr;
   HIMAGELIST glyphSuchen_ = nullptr;
   HCURSOR zoomCursor_ = nullptr;
-  HCURSOR noZoomCursor_ = nullptr;
 };
 
 }  // namespace pandor

@@ -42,8 +42,9 @@ void MenuTreeView::AddNewNodes(const MenuTree& tree) {
 
 void MenuTreeView::SupplyImage(NMTVDISPINFOW& info) {
   if (!model_ || !(info.item.mask & (TVIF_IMAGE | TVIF_SELECTEDIMAGE))) return;
+  // Once the window closes the tree's nodes are released before its items.
   const auto node = static_cast<size_t>(info.item.lParam);
-  if (node >= shownImages_.size()) return;
+  if (node >= shownImages_.size() || node >= model_->Nodes().size()) return;
   const int image = ChooseNodeImage(model_->Nodes()[node].IsGroup(), IsExpanded(static_cast<int>(node)), iconStyle_,
                                     shownImages_[node]);
   shownImages_[node] = image;

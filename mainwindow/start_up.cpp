@@ -24,7 +24,6 @@ constexpr UINT kTickerPeriod = 200;
 
 MainWindow::StartUp MainWindow::FormCreate(const std::string& programPath) {
   zoomCursor_ = LoadCursorA(instance_, IDC_ZOOM);
-  noZoomCursor_ = LoadCursorA(instance_, IDC_NOZOOM);
   state_.previewFile.clear();
   state_.folder = MenuFolderFor(programPath);
 
