@@ -2,7 +2,6 @@
 
 #include <windows.h>
 #include <commctrl.h>
-#include <windowsx.h>
 
 #include "mainwindow/control_ids.h"
 #include "mainwindow/panel.h"
