@@ -1,23 +1,23 @@
 // A small window watcher for end-to-end tests: finds the menu's windows from a
 // second process, as a user would see them, and presses their buttons.
 //
-//   window_watcher wait TITLE [CLASS] [SECONDS]   a visible window of some size
-//                                            whose title contains TITLE
-//   window_watcher gone TITLE [SECONDS]           no such window any more
-//   window_watcher texts TITLE                    the window's title, client size
-//                                            and the texts of its children
-//                                            (of a status bar: the text of its
-//                                            simple or first part)
-//   window_watcher press TITLE BUTTON             clicks the child button
-//   window_watcher close TITLE                    asks the window to close
-//   window_watcher rect TITLE                     the window's place on the screen:
-//                                            left top width height
-//   window_watcher owner TITLE                    the title of the window that
-//                                            owns it and has its task bar entry
-//   window_watcher select TITLE N                 selects the N-th top-level item
-//                                            of the window's tree (from 0)
-//   window_watcher click TITLE CLASS [X Y]        a left click on the first child of
-//                                            that class, at X Y or its centre
+// Commands (window_watcher COMMAND TITLE ...), TITLE being part of a title:
+//   wait TITLE [CLASS] [SECONDS]  a visible window of some size appears
+//   gone TITLE [SECONDS]          no such window any more
+//   texts TITLE                   the window's title, client size and the texts
+//                                 of its children (of a status bar: the text of
+//                                 its simple or first part)
+//   press TITLE BUTTON            clicks the child button
+//   confirm TITLE                 answers the dialog with OK, whatever its
+//                                 button says in the user's language
+//   close TITLE                   asks the window to close
+//   rect TITLE                    the window's place: left top width height
+//   owner TITLE                   the title of the window that owns it and
+//                                 has its task bar entry
+//   select TITLE N                selects the N-th top-level item of the
+//                                 window's tree (from 0)
+//   click TITLE CLASS [X Y]       a left click on the first child of that
+//                                 class, at X Y or its centre
 //
 // Exit code 0 on success, 1 when the window isn't there (in time).
 #include <windows.h>
@@ -197,6 +197,10 @@ int wmain(int argc, wchar_t** argv) {
         argc > 5 ? MAKELPARAM(_wtoi(argv[4]), _wtoi(argv[5])) : MAKELPARAM(client.right / 2, client.bottom / 2);
     PostMessageW(child, WM_LBUTTONDOWN, MK_LBUTTON, point);
     PostMessageW(child, WM_LBUTTONUP, 0, point);
+    return 0;
+  }
+  if (command == L"confirm") {
+    PostMessageW(window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
     return 0;
   }
   if (command == L"close") {
