@@ -1,6 +1,7 @@
 #include "mainwindow/application_window.h"
 
 #include "platform/messages.h"
+#include "platform/object_window.h"
 #include "platform/text.h"
 #include "resources/resource_ids.h"
 
@@ -12,34 +13,29 @@ constexpr wchar_t kClassName[] = L"Pandor7Application";
 }  // namespace
 
 ApplicationWindow::ApplicationWindow(HINSTANCE instance) {
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = WindowProc;
-  wc.hInstance = instance;
-  wc.hIcon = LoadIconA(instance, IDI_MAIN);
-  wc.lpszClassName = kClassName;
-  RegisterClassExW(&wc);
+  RegisterObjectWindowClass<ApplicationWindow>(instance, kClassName, nullptr);
   // A visible window of no size: it has the task bar entry, nothing on screen.
-  hwnd_ = CreateWindowExW(0, kClassName, FromUtf8(kApplicationTitle).c_str(),
-                          WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_VISIBLE,
-                          GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr,
-                          nullptr, instance, nullptr);
-  SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  CreateWindowExW(0, kClassName, FromUtf8(kApplicationTitle).c_str(),
+                  WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_VISIBLE, GetSystemMetrics(SM_CXSCREEN) / 2,
+                  GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr, nullptr, instance, this);
+  const HICON icon = LoadIconA(instance, IDI_MAIN);
+  SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+  SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
 }
 
 ApplicationWindow::~ApplicationWindow() {
-  SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-  DestroyWindow(hwnd_);
+  const HWND window = hwnd_;
+  ReleaseObjectWindow(window);
+  DestroyWindow(window);
 }
 
-LRESULT CALLBACK ApplicationWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* self = reinterpret_cast<ApplicationWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (self && message == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE && self->main_ && IsWindowVisible(self->main_)) {
+LRESULT ApplicationWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE && main_ && IsWindowVisible(main_)) {
     // The main window, or the help or preview window open over it.
-    SetActiveWindow(GetLastActivePopup(self->main_));
+    SetActiveWindow(GetLastActivePopup(main_));
     return 0;
   }
-  return DefWindowProcW(hwnd, message, wParam, lParam);
+  return DefWindowProcW(hwnd_, message, wParam, lParam);
 }
 
 }  // namespace pandor

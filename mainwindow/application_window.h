@@ -19,7 +19,9 @@ class ApplicationWindow {
   void SetMainWindow(HWND main) { main_ = main; }
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
+  template <typename T>
+  friend LRESULT CALLBACK ObjectWindowProc(HWND, UINT, WPARAM, LPARAM);
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   HWND hwnd_ = nullptr;
   HWND main_ = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "platform/picture_view.h"
 
 #include "menu/menu_error.h"
+#include "platform/object_window.h"
 
 namespace pandor {
 namespace {
@@ -9,26 +10,16 @@ constexpr wchar_t kClassName[] = L"Pandor7PictureView";
 
 }  // namespace
 
-PictureView::~PictureView() {
-  if (hwnd_) SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-}
+PictureView::~PictureView() { ReleaseObjectWindow(hwnd_); }
 
 void PictureView::Register(HINSTANCE instance) {
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = WindowProc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  wc.lpszClassName = kClassName;
-  RegisterClassExW(&wc);
+  RegisterObjectWindowClass<PictureView>(instance, kClassName, LoadCursor(nullptr, IDC_ARROW));
 }
 
 void PictureView::Create(HWND parent, int id, const RECT& bounds) {
-  hwnd_ = CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE, bounds.left, bounds.top,
-                          bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
-                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                          reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);
-  SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE, bounds.left, bounds.top, bounds.right - bounds.left,
+                  bounds.bottom - bounds.top, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                  reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), this);
 }
 
 void PictureView::SetPicture(std::unique_ptr<Picture> picture) {
@@ -43,34 +34,32 @@ void PictureView::Paint(HDC dc, const RECT& area) {
   if (picture_) picture_->Draw(dc, area);
 }
 
-LRESULT CALLBACK PictureView::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* self = reinterpret_cast<PictureView*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
+LRESULT PictureView::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_ERASEBKGND:
       return 1;
     case WM_LBUTTONUP:
-      if (self->onClick) self->onClick();
+      if (onClick) onClick();
       return 0;
     case WM_PAINT: {
       // An error found while drawing is passed on only after painting is
       // done, so that the error box doesn't find the window still invalid.
       std::string error;
       PAINTSTRUCT ps;
-      const HDC dc = BeginPaint(hwnd, &ps);
+      const HDC dc = BeginPaint(hwnd_, &ps);
       RECT area;
-      GetClientRect(hwnd, &area);
+      GetClientRect(hwnd_, &area);
       try {
-        self->Paint(dc, area);
+        Paint(dc, area);
       } catch (const MenuError& e) {
         error = e.what();
       }
-      EndPaint(hwnd, &ps);
-      if (!error.empty() && self->onDrawError) self->onDrawError(error);
+      EndPaint(hwnd_, &ps);
+      if (!error.empty() && onDrawError) onDrawError(error);
       return 0;
     }
   }
-  return DefWindowProcW(hwnd, message, wParam, lParam);
+  return DefWindowProcW(hwnd_, message, wParam, lParam);
 }
 
 }  // namespace pandor

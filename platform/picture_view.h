@@ -35,7 +35,9 @@ class PictureView {
   std::function<void(const std::string& utf8Text)> onDrawError;
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
+  template <typename T>
+  friend LRESULT CALLBACK ObjectWindowProc(HWND, UINT, WPARAM, LPARAM);
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void Paint(HDC dc, const RECT& area);
 
   HWND hwnd_ = nullptr;

@@ -16,6 +16,15 @@ fresh_medium() {
 
 inspect() { wine "$watcher" "$@"; }
 
+# start_menu MEDIUM [VARIABLE=VALUE...]: starts the medium's autorun.exe in
+# the background, with the variables in its environment; its pid is in $pid.
+start_menu() {
+  local medium=$1
+  shift
+  (cd "$medium" && exec env "$@" wine autorun.exe) >/dev/null 2>&1 &
+  pid=$!
+}
+
 check() {
   # check DESCRIPTION COMMAND...
   local what=$1

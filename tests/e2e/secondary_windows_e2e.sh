@@ -6,8 +6,7 @@ source "$here/e2e_common.sh"
 
 medium=$(fresh_medium)
 trap 'rm -rf "$medium"' EXIT
-(cd "$medium" && exec wine autorun.exe) >/dev/null 2>&1 &
-pid=$!
+start_menu "$medium"
 check "demo menu window appears" inspect wait "Demo-CD"
 
 # "?" opens the help window; OK closes it.

@@ -50,8 +50,7 @@ PY
 # Settings line 9 (counting from 0): the status text, in the menu's code page.
 status=$(iconv -f cp1252 -t utf-8 "$medium/autorun/options.dat" | sed -n 10p | tr -d '\r')
 
-(cd "$medium" && ALSA_CONFIG_PATH="$work/asound.conf" exec wine autorun.exe) >/dev/null 2>&1 &
-pid=$!
+start_menu "$medium" ALSA_CONFIG_PATH="$work/asound.conf"
 check "demo menu window appears" inspect wait "Demo-CD"
 
 # The demo's ticker is on: the text grows from the left, one character every

@@ -8,8 +8,7 @@ medium=$(fresh_medium)
 trap 'rm -rf "$medium"' EXIT
 
 # The demo medium opens its window with the menu's caption and size.
-(cd "$medium" && exec wine autorun.exe) >/dev/null 2>&1 &
-pid=$!
+start_menu "$medium"
 check "demo menu window appears" inspect wait "Demo-CD"
 texts=$(inspect texts "Demo-CD" | tr -d '\r')
 check "caption from the settings" grep -qx "title: Pandor 7 – Demo-CD" <<<"$texts"
@@ -22,8 +21,7 @@ check "closing ends the program" ended_within "$pid" 20
 
 # Without filelist.dat: the Debug box, no main window, and the end after OK.
 mv "$medium/autorun/filelist.dat" "$medium/autorun/filelist.bak"
-(cd "$medium" && exec wine autorun.exe) >/dev/null 2>&1 &
-pid=$!
+start_menu "$medium"
 check "Debug box appears" inspect wait "Debug" "#32770"
 check "Debug box text" grep -q "Autostarten fehlgeschlagen filelist.dat oder options.dat niet gevonden" \
   <<<"$(inspect texts Debug)"
@@ -34,8 +32,7 @@ mv "$medium/autorun/filelist.bak" "$medium/autorun/filelist.dat"
 
 # An outdated menu: the message dialog, then the end.
 sed -i '1s/^5600\.0/5500.0/' "$medium/autorun/options.dat"
-(cd "$medium" && exec wine autorun.exe) >/dev/null 2>&1 &
-pid=$!
+start_menu "$medium"
 check "version message appears" inspect wait "Velmar Pandor 7" "#32770"
 message=$(inspect texts "Velmar Pandor 7" | tr -d '\r')
 check "version message text" grep -q "Die Datei \"options.dat\" liegt in falscher Version vor!" <<<"$message"
