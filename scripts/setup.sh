@@ -14,8 +14,10 @@ packages=(
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix mingw-w64-i686-dev binutils-mingw-w64-i686
   nasm dpkg-dev
   wine wine32:i386
-  xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core
+  xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core fonts-wine
   python3 libjpeg-turbo-progs
+  libjpeg62-turbo-dev clang libclang-rt-14-dev llvm
+  xorriso
 )
 
 missing_packages() {

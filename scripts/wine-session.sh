@@ -14,6 +14,15 @@ wine_env() {
   export DISPLAY=":$(cat "$session/display")"
 }
 
+# Wine draws "MS Sans Serif", "Tahoma" and "Marlett" with substitutes unless
+# its own Windows fonts lie in the prefix's font folder, where it doesn't put
+# them by itself. Without them texts measure and wrap differently from Windows.
+install_windows_fonts() {
+  local fonts=$1/drive_c/windows/Fonts
+  mkdir -p "$fonts"
+  cp -n /usr/share/wine/fonts/*.ttf /usr/share/wine/fonts/*.fon "$fonts/"
+}
+
 start() {
   stop_quietly
   mkdir -p "$session"
@@ -33,6 +42,7 @@ start() {
     wineserver -w
     touch "$prefix/.initialised"
   fi
+  install_windows_fonts "$prefix"
   wineserver -p </dev/null >/dev/null 2>&1
   # Start Wine's background services now, detached from any test's output:
   # ctest waits for every process that holds a test's output pipe.
