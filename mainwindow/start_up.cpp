@@ -8,6 +8,7 @@
 #include "mainwindow/control_ids.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/panel.h"
+#include "menu/menu_messages.h"
 #include "menu/start_up_settings.h"
 #include "platform/colours.h"
 #include "platform/text.h"
@@ -16,9 +17,6 @@
 namespace pandor {
 namespace {
 
-constexpr char kMissingFilesText[] = "Autostarten fehlgeschlagen filelist.dat oder options.dat niet gevonden";
-constexpr char kMissingFilesCaption[] = "Debug";
-constexpr char kWrongVersionText[] = "Fehler!\r\rDie Datei \"options.dat\" liegt in falscher Version vor!";
 constexpr UINT kTickerPeriod = 200;
 
 }  // namespace

@@ -8,18 +8,18 @@ const StartUpSetting kReadingOrder[] = {
     {kInfoPanelShownLine, SettingKind::kSwitchZero, "das Einklappen der Infos"},
     {kDescriptionColourLine, SettingKind::kColour, "die Textfarbe der Beschreibung"},
     {kCaptionLine, SettingKind::kText, "die Fensterüberschrift"},
-    {kBannerTextLine, SettingKind::kText, "der Bannertext"},
+    {kBannerTextLine, SettingKind::kText, "den Bannertext"},
     {kBannerTextColourLine, SettingKind::kColour, "die Farbe des Bannertexts"},
     {kBannerShadowColourLine, SettingKind::kColour, "die Schattenfarbe des Banners"},
     {kBannerPanelColourLine, SettingKind::kColour, "die Farbe des Banners"},
-    {kStatusTextLine, SettingKind::kText, "der Text der Statuszeile"},
-    {kTickerSwitchLine, SettingKind::kSwitchOne, "der Lauftext"},
+    {kStatusTextLine, SettingKind::kText, "den Text der Statuszeile"},
+    {kTickerSwitchLine, SettingKind::kSwitchOne, "den Lauftext"},
     {kMenuFontNameLine, SettingKind::kText, "die Schriftart des Menüs"},
     {kMenuFontSizeLine, SettingKind::kInteger, "die Schriftgröße des Menüs"},
     {kMenuFontColourLine, SettingKind::kColour, "die Schriftfarbe des Menüs"},
-    {kSoundLoopLine, SettingKind::kSwitchOne, "der Startklang"},
+    {kSoundLoopLine, SettingKind::kSwitchOne, "den Startklang"},
     {kHoverEffectsLine, SettingKind::kSwitchOne, "die Hover-Farben der Knöpfe"},
-    {kIconStyleLine, SettingKind::kInteger, "der Symbolstil der Programme"},
+    {kIconStyleLine, SettingKind::kInteger, "den Symbolstil der Programme"},
 };
 
 }  // namespace

@@ -23,7 +23,7 @@ enum class SettingKind {
 struct StartUpSetting {
   SettingsLine line;
   SettingKind kind;
-  const char* gives;  // what the window takes from it, in German ("die Hintergrundfarbe")
+  const char* gives;  // what the window takes from it, in German, as "ohne" takes it ("den Bannertext")
 };
 
 // In reading order; the sound loop switch only when the start-up sound exists.
