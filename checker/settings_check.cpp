@@ -19,8 +19,12 @@ std::string AsciiLower(std::string text) {
   return text;
 }
 
+// Words a person may write for a switch.
+const std::vector<const char*> kWordsForOne = {"ja", "j", "yes", "y", "true", "wahr", "an", "ein", "on"};
+const std::vector<const char*> kWordsForZero = {"nein", "n", "no", "false", "falsch", "aus", "off"};
+
 // A switch that reads like "1" (or "0") to a person but not to the menu.
-bool AlmostSwitch(const std::string& text, const char* exact, std::initializer_list<const char*> words) {
+bool AlmostSwitch(const std::string& text, const char* exact, const std::vector<const char*>& words) {
   if (text == exact) return false;
   const std::string meant = AsciiLower(Trimmed(text));
   if (meant == exact) return true;
@@ -32,6 +36,11 @@ std::string IntegerHint(const std::string& text) {
   if (ParseStrictInteger(Trimmed(text))) return ": entfernen Sie die überzähligen Leerzeichen oder Tabulatoren";
   if (text.find(',') != std::string::npos || text.find('.') != std::string::npos) return ": nur ganze Zahlen";
   return "";
+}
+
+// "Zeile 13 (Einstellung 12)": the editor's line and the setting's number.
+std::string LineName(const StartUpSetting& setting) {
+  return "Zeile " + std::to_string(setting.line + 1) + " (Einstellung " + std::to_string(setting.line) + ")";
 }
 
 // What the window opens without when the start-up stops at reading `index`.
@@ -64,12 +73,10 @@ class SettingsChecker {
         CheckValue(setting, ReadSetting(settings_, setting));
       } catch (const MenuError& error) {
         const bool missing = setting.line >= settings_.LineCount();
-        std::string message = missing ? "Zeile " + std::to_string(setting.line + 1) + " (" + setting.gives +
-                                            ") fehlt: die Datei hat nur " +
+        std::string message = missing ? LineName(setting) + " fehlt: die Datei hat nur " +
                                             std::to_string(settings_.LineCount()) + " Zeilen."
-                                      : "Zeile " + std::to_string(setting.line + 1) + " (" + setting.gives +
-                                            ") ist keine gültige Ganzzahl" + IntegerHint(settings_.Text(setting.line)) +
-                                            ".";
+                                      : LineName(setting) + " ist keine gültige Ganzzahl" +
+                                            IntegerHint(settings_.Text(setting.line)) + ".";
         message += stopped ? " Sind die früheren Fehler behoben, bricht der Start hier ab."
                            : " Der Start bricht hier ab: das Fenster öffnet ohne " + WhatTheWindowLacks(order, i) + ".";
         context_.findings.Error(file_, missing ? 0 : setting.line + 1, message,
@@ -103,29 +110,23 @@ class SettingsChecker {
   void CheckValue(const StartUpSetting& setting, const SettingValue& value) {
     const int line = setting.line + 1;
     const std::string& text = *value.text;
-    const std::string what = " (" + std::string(setting.gives) + ")";
     switch (setting.kind) {
       case SettingKind::kSwitchOne:
-        if (AlmostSwitch(text, "1", {"ja", "j", "yes", "y", "true", "wahr", "an", "ein", "on"})) {
-          context_.findings.Warning(file_, line,
-                                    "Zeile " + std::to_string(line) + what + " lautet " + Quoted(text) +
-                                        ": nur genau „1“ schaltet ein, so bleibt es aus.",
-                                    "switches");
-        }
+      case SettingKind::kSwitchZero: {
+        const bool one = setting.kind == SettingKind::kSwitchOne;
+        if (!AlmostSwitch(text, one ? "1" : "0", one ? kWordsForOne : kWordsForZero)) break;
+        context_.findings.Warning(file_, line,
+                                  LineName(setting) + " lautet " + Quoted(text) +
+                                      (one ? ": nur genau „1“ schaltet ein, so bleibt es aus."
+                                           : ": nur genau „0“ klappt die Infos ein, so bleiben sie sichtbar."),
+                                  "switches");
         break;
-      case SettingKind::kSwitchZero:
-        if (AlmostSwitch(text, "0", {"nein", "n", "no", "false", "falsch", "aus", "off"})) {
-          context_.findings.Warning(file_, line,
-                                    "Zeile " + std::to_string(line) + what + " lautet " + Quoted(text) +
-                                        ": nur genau „0“ klappt die Infos ein, so bleiben sie sichtbar.",
-                                    "switches");
-        }
-        break;
+      }
       case SettingKind::kColour:
         // System colours run from 0 to 30; Windows gives black for any other.
         if (value.colour.IsSystemColour() && value.colour.SystemColourIndex() > 30) {
           context_.findings.Warning(file_, line,
-                                    "Zeile " + std::to_string(line) + what + " " + Quoted(text) +
+                                    LineName(setting) + " " + Quoted(text) +
                                         " nennt keine Systemfarbe (0 bis 30): Windows gibt Schwarz.",
                                     "colours");
         }
