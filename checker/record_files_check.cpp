@@ -164,7 +164,14 @@ void RecordFilesChecker::CheckPicture(const ProgramEntry& program, const RecordP
     return;
   }
   switch (report.when) {
-    case PictureReport::When::kNever: return;
+    case PictureReport::When::kNever:
+      if (report.damaged) {
+        context_.findings.Warning(file, 0,
+                                  "Die Bilddaten enden zu früh oder sind beschädigt: das Menü zeigt das Bild ohne "
+                                  "Meldung, aber nur, soweit es sich lesen ließ.",
+                                  "picture-jpeg");
+      }
+      return;
     case PictureReport::When::kWhenClicked:
       context_.findings.Error(file, 0,
                               "Das Bild ist beschädigt oder kein " + std::string(PictureKindName(kind)) +

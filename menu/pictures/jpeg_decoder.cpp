@@ -26,7 +26,10 @@ namespace {
 [[noreturn]] void JumpBackOnError(j_common_ptr info) {
   std::longjmp(*static_cast<std::jmp_buf*>(info->client_data), 1);
 }
-void IgnoreWarning(j_common_ptr, int) {}
+// Warnings are counted, not shown: a file cut short is one.
+void CountWarning(j_common_ptr info, int level) {
+  if (level < 0) ++info->err->num_warnings;
+}
 void IgnoreOutput(j_common_ptr) {}
 
 // Runs steps that call libjpeg. Returns 0 when they all ran, else the message
@@ -63,7 +66,7 @@ JpegDecoder::JpegDecoder(std::string_view file) : state_(std::make_unique<State>
   state.info.err = jpeg_std_error(&state.errors);
   state.info.client_data = &state.errorExit;  // kept by jpeg_create_decompress
   state.errors.error_exit = JumpBackOnError;
-  state.errors.emit_message = IgnoreWarning;
+  state.errors.emit_message = CountWarning;
   state.errors.output_message = IgnoreOutput;
   headerError_ = RunSteps(state, [&] {
     jpeg_create_decompress(&state.info);
@@ -78,6 +81,8 @@ JpegDecoder::~JpegDecoder() { jpeg_destroy_decompress(&state_->info); }
 
 int JpegDecoder::Width() const { return static_cast<int>(state_->info.image_width); }
 int JpegDecoder::Height() const { return static_cast<int>(state_->info.image_height); }
+
+bool JpegDecoder::HadWarnings() const { return state_->errors.num_warnings > 0; }
 
 int JpegDecoder::OutOfMemoryError() { return JERR_OUT_OF_MEMORY; }
 

@@ -38,6 +38,8 @@ class JpegDecoder {
   // once, and only after a header without error.
   int Decode(const std::function<uint8_t*(int y)>& rowAt);
   int RowsDecoded() const { return rowsDecoded_; }
+  // Whether libjpeg warned, as it does about data that ends too soon.
+  bool HadWarnings() const;
 
   // The libjpeg number for a picture too large to hold in memory.
   static int OutOfMemoryError();

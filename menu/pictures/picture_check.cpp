@@ -18,12 +18,26 @@ constexpr int kSystemIconSize = 32;
 // bytes a pixel; one of more than a gigabyte won't be had.
 constexpr uint64_t kLargestPixelBlock = uint64_t{1} << 30;
 
+PictureReport Shown(int width, int height) {
+  PictureReport report;
+  report.width = width;
+  report.height = height;
+  return report;
+}
+
+PictureReport Reported(PictureReport::When when, std::string text) {
+  PictureReport report;
+  report.when = when;
+  report.text = std::move(text);
+  return report;
+}
+
 PictureReport CheckJpeg(std::string_view file) {
   JpegDecoder decoder(file);
   if (decoder.HeaderError() != 0) {
-    return {PictureReport::When::kWhenClicked, JpegError(decoder.HeaderError()).what(), 0, 0};
+    return Reported(PictureReport::When::kWhenClicked, JpegError(decoder.HeaderError()).what());
   }
-  PictureReport report{PictureReport::When::kNever, {}, decoder.Width(), decoder.Height()};
+  PictureReport report = Shown(decoder.Width(), decoder.Height());
   if (uint64_t{4} * static_cast<uint64_t>(decoder.Width()) * static_cast<uint64_t>(decoder.Height()) >
       kLargestPixelBlock) {
     report.when = PictureReport::When::kWhenFirstShown;
@@ -36,6 +50,7 @@ PictureReport CheckJpeg(std::string_view file) {
     report.when = PictureReport::When::kWhenFirstShown;
     report.text = JpegError(error).what();
   }
+  report.damaged = decoder.HadWarnings();
   return report;
 }
 
@@ -43,11 +58,11 @@ PictureReport CheckLoadable(PictureKind kind, std::string_view file) {
   switch (kind) {
     case PictureKind::kBitmap: {
       const BitmapLayout layout = ReadBitmapLayout(file);
-      return {PictureReport::When::kNever, {}, layout.width, std::abs(layout.height)};
+      return Shown(layout.width, std::abs(layout.height));
     }
     case PictureKind::kIcon:
       ChooseIconImage(file, kSystemIconSize, kSystemIconSize);
-      return {PictureReport::When::kNever, {}, kSystemIconSize, kSystemIconSize};
+      return Shown(kSystemIconSize, kSystemIconSize);
     case PictureKind::kMetafile:
       ReadMetafileLayout(file);
       return {};
@@ -65,7 +80,7 @@ PictureReport CheckPicture(PictureKind kind, std::string_view file) {
   try {
     return CheckLoadable(kind, file);
   } catch (const MenuError& error) {
-    return {PictureReport::When::kWhenClicked, error.what(), 0, 0};
+    return Reported(PictureReport::When::kWhenClicked, error.what());
   }
 }
 

@@ -19,7 +19,8 @@ struct PictureReport {
   };
   When when = When::kNever;
   std::string text;  // the error's text (UTF-8), before the error box's full stop
-  int width = 0;     // the picture's pixels, where the format tells them
+  bool damaged = false;  // shown without a message, but not whole (JPEG data cut short)
+  int width = 0;         // the picture's pixels, where the format tells them
   int height = 0;
 };
 

@@ -96,10 +96,12 @@ TEST(ProgramListCheckTest, PicturesTheMenuWillReport) {
   medium.Write("autorun/kaputt.bmp", "BM kaputt");
   medium.Write("autorun/daten.jpg", noTable);
   medium.Write("autorun/bild.gif", "GIF89a");
+  medium.Write("autorun/halb.jpg", jpeg.substr(0, testing::JpegScanStart(jpeg) + 20));
   medium.WritePrograms({{"", "setup\\rechner.exe", "Eins", "", "kaputt.bmp", ""},
                         {"", "setup\\rechner.exe", "Zwei", "", "daten.jpg", ""},
                         {"", "setup\\rechner.exe", "Drei", "", "bild.gif", ""},
-                        {"", "setup\\rechner.exe", "Vier", "", "kaputt.bmp", ""}});
+                        {"", "setup\\rechner.exe", "Vier", "", "kaputt.bmp", ""},
+                        {"", "setup\\rechner.exe", "Fünf", "", "halb.jpg", ""}});
   const CheckReport report = medium.Check();
   // Each picture once, in file order.
   EXPECT_EQ(Places(report, Severity::kError),
@@ -109,6 +111,8 @@ TEST(ProgramListCheckTest, PicturesTheMenuWillReport) {
   EXPECT_EQ(errors[0].see, "msg-jpeg-error");
   EXPECT_EQ(errors[1].shows, "Unbekannte Bilddateierweiterung (.gif)");
   EXPECT_EQ(errors[2].shows, "Stream-Read-Fehler.");
+  // Cut short: no message, but not the whole picture.
+  EXPECT_EQ(Places(report, Severity::kWarning), std::vector<std::string>{"autorun/halb.jpg:0"});
 }
 
 TEST(SoundCheckTest, ASoundTheSoundSystemCantOpen) {

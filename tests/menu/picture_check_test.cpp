@@ -123,6 +123,14 @@ TEST(PictureCheckTest, EachFormatsVerdictAndWhenTheMenuGivesIt) {
   }
 }
 
+TEST(PictureCheckTest, JpegDataCutShortShowsWithoutMessageButDamaged) {
+  const std::string jpeg = testing::PlainJpeg(64, 48);
+  EXPECT_FALSE(CheckPicture(PictureKind::kJpeg, jpeg).damaged);
+  const PictureReport cut = CheckPicture(PictureKind::kJpeg, jpeg.substr(0, testing::JpegScanStart(jpeg) + 20));
+  EXPECT_EQ(cut.when, When::kNever);
+  EXPECT_TRUE(cut.damaged);
+}
+
 TEST(PictureCheckTest, SizesWhereTheFormatTellsThem) {
   const PictureReport bitmap = CheckPicture(PictureKind::kBitmap, Bitmap(5, 3));
   EXPECT_EQ(bitmap.width, 5);
