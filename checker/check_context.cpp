@@ -32,6 +32,17 @@ std::string RelativeName(const CheckContext& context, const std::string& menuPat
   return context.files.Lookup(menuPath).relative;
 }
 
+std::optional<std::string> ReadOrReport(const CheckContext& context, const std::string& menuPath,
+                                        const std::string& file, const std::string& consequence) {
+  try {
+    return context.files.ReadWhole(menuPath);
+  } catch (const MenuError& error) {
+    context.findings.Error(file, 0, "Die Datei lässt sich nicht lesen: " + consequence, "msg-cannot-open",
+                           ErrorBoxText(error.what()));
+    return std::nullopt;
+  }
+}
+
 void CheckLineEnds(const CheckContext& context, const std::string& file, std::string_view bytes,
                    bool lineNumbersMatter) {
   std::vector<LineEnd> ends;

@@ -2,6 +2,7 @@
 // What the parts of the check share: the medium, the menu's folders, the
 // findings, and the text helpers every part words its findings with.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -31,6 +32,11 @@ std::string ErrorBoxText(const std::string& utf8Text);
 
 // The medium-relative name of a file the menu reaches as menuPath.
 std::string RelativeName(const CheckContext& context, const std::string& menuPath);
+
+// The file's bytes; nothing, and an error saying what the menu then does
+// (`consequence`, a German sentence), when it exists but can't be read.
+std::optional<std::string> ReadOrReport(const CheckContext& context, const std::string& menuPath,
+                                        const std::string& file, const std::string& consequence);
 
 // Warnings for line ends that shift lines (LF CR), mixed line ends, and a NUL
 // byte that cuts the file; for `file` as shown in findings.

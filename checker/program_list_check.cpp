@@ -96,16 +96,11 @@ class TreeChecker {
 void CheckProgramList(const CheckContext& context) {
   const std::string path = context.folder.menuDir + kFileListFile;
   const std::string file = RelativeName(context, path);
-  std::string bytes;
-  try {
-    bytes = context.files.ReadWhole(path);
-  } catch (const MenuError& error) {
-    context.findings.Error(file, 0, "Die Programmliste lässt sich nicht lesen: das Menü meldet es, der Menübaum bleibt leer.",
-                           "msg-cannot-open", ErrorBoxText(error.what()));
-    return;
-  }
-  CheckLineEnds(context, file, bytes, true);
-  LineList lines = SplitLines(bytes);
+  const std::optional<std::string> bytes =
+      ReadOrReport(context, path, file, "das Menü meldet es beim Start, der Menübaum bleibt leer.");
+  if (!bytes) return;
+  CheckLineEnds(context, file, *bytes, true);
+  LineList lines = SplitLines(*bytes);
   const size_t lineCount = lines.size();
   MenuTree tree;
   try {

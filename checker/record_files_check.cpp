@@ -121,12 +121,9 @@ void RecordFilesChecker::CheckDescription(const ProgramEntry& program, const Rec
   }
   const std::string file = RelativeName(context_, path);
   if (!checkedFiles_.insert(file).second) return;
-  try {
-    CheckLineEnds(context_, file, context_.files.ReadWhole(path), false);
-  } catch (const MenuError& error) {
-    context_.findings.Error(file, 0, "Die Beschreibung lässt sich nicht lesen; ein Klick auf das Programm meldet es.",
-                            "msg-cannot-open", ErrorBoxText(error.what()));
-  }
+  const std::optional<std::string> bytes = ReadOrReport(
+      context_, path, file, "ein Klick auf " + Quoted(program.displayName) + " meldet es statt der Beschreibung.");
+  if (bytes) CheckLineEnds(context_, file, *bytes, false);
 }
 
 void RecordFilesChecker::CheckPicture(const ProgramEntry& program, const RecordPlace& place) {
@@ -155,14 +152,10 @@ void RecordFilesChecker::CheckPicture(const ProgramEntry& program, const RecordP
   const std::string file = RelativeName(context_, path);
   if (!checkedFiles_.insert(file).second) return;
   ++context_.facts.picturesByFormat[PictureKindName(kind)];
-  PictureReport report;
-  try {
-    report = pandor::CheckPicture(kind, context_.files.ReadWhole(path));
-  } catch (const MenuError& error) {
-    context_.findings.Error(file, 0, "Das Bild lässt sich nicht lesen; ein Klick auf das Programm meldet es.",
-                            "msg-cannot-open", ErrorBoxText(error.what()));
-    return;
-  }
+  const std::optional<std::string> bytes =
+      ReadOrReport(context_, path, file, "ein Klick auf " + Quoted(program.displayName) + " meldet es.");
+  if (!bytes) return;
+  const PictureReport report = pandor::CheckPicture(kind, *bytes);
   switch (report.when) {
     case PictureReport::When::kNever:
       if (report.damaged) {

@@ -154,17 +154,11 @@ class SettingsChecker {
 std::optional<Settings> CheckSettings(const CheckContext& context, bool startupSoundExists) {
   const std::string path = context.folder.menuDir + kOptionsFile;
   const std::string file = RelativeName(context, path);
-  std::string bytes;
-  try {
-    bytes = context.files.ReadWhole(path);
-  } catch (const MenuError& error) {
-    context.findings.Error(file, 0,
-                           "Die Einstellungen lassen sich nicht lesen. Das Menü meldet es und öffnet ein leeres Fenster.",
-                           "msg-cannot-open", ErrorBoxText(error.what()));
-    return std::nullopt;
-  }
-  CheckLineEnds(context, file, bytes, true);
-  Settings settings(SplitLines(bytes));
+  const std::optional<std::string> bytes =
+      ReadOrReport(context, path, file, "das Menü meldet es und öffnet das Fenster ohne Einstellungen und Programme.");
+  if (!bytes) return std::nullopt;
+  CheckLineEnds(context, file, *bytes, true);
+  Settings settings(SplitLines(*bytes));
   if (settings.Empty()) {
     context.findings.Error(file, 0,
                            "Die Datei ist leer (oder beginnt mit einem NUL-Byte). Das Menü meldet es und öffnet das "

@@ -33,14 +33,10 @@ bool CheckStartupSound(const CheckContext& context) {
                                  "einem Datenträger, der Groß- und Kleinschreibung unterscheidet, nicht.",
                              "sound");
   }
-  WaveFile wave;
-  try {
-    wave = ReadWaveFile(context.files.ReadWhole(path));
-  } catch (const MenuError& error) {
-    context.findings.Error(file, 0, "Der Startklang lässt sich nicht lesen: das Menü meldet es beim Start.",
-                           "msg-cannot-open", ErrorBoxText(error.what()));
-    return true;
-  }
+  const std::optional<std::string> bytes =
+      ReadOrReport(context, path, file, "das Menü meldet den Fehler des Soundsystems beim Start.");
+  if (!bytes) return true;
+  const WaveFile wave = ReadWaveFile(*bytes);
   if (wave.CannotOpen()) {
     context.findings.Error(file, 0,
                            std::string("Der Startklang ") + ProblemText(wave.problem) +
