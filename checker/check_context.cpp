@@ -16,6 +16,24 @@ int LineAt(std::string_view bytes, size_t offset) {
   return static_cast<int>(before.size()) + (ends.back() == LineEnd::kNone ? 0 : 1);
 }
 
+// A byte order mark, or characters beyond ASCII that all read as UTF-8.
+bool LooksLikeUtf8(std::string_view bytes) {
+  if (bytes.substr(0, 3) == "\xEF\xBB\xBF") return true;
+  bool multiByte = false;
+  for (size_t i = 0; i < bytes.size(); ++i) {
+    const auto lead = static_cast<unsigned char>(bytes[i]);
+    if (lead < 0x80) continue;
+    const size_t length = lead >= 0xF0 && lead <= 0xF4 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 && lead < 0xE0 ? 2 : 0;
+    if (length == 0 || i + length > bytes.size()) return false;
+    for (size_t k = 1; k < length; ++k) {
+      if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80) return false;
+    }
+    multiByte = true;
+    i += length - 1;
+  }
+  return multiByte;
+}
+
 }  // namespace
 
 std::string Trimmed(const std::string& text) {
@@ -43,8 +61,14 @@ std::optional<std::string> ReadOrReport(const CheckContext& context, const std::
   }
 }
 
-void CheckLineEnds(const CheckContext& context, const std::string& file, std::string_view bytes,
+void CheckTextFile(const CheckContext& context, const std::string& file, std::string_view bytes,
                    bool lineNumbersMatter) {
+  if (LooksLikeUtf8(bytes)) {
+    context.findings.Warning(file, 0,
+                             "Die Datei ist als UTF-8 gespeichert: das Menü liest Windows-1252 (ANSI) und zeigt jeden "
+                             "Umlaut als zwei Zeichen. Speichern Sie sie als ANSI.",
+                             "line-ends");
+  }
   std::vector<LineEnd> ends;
   const LineList lines = SplitLines(bytes, &ends);
   std::set<LineEnd> kinds;

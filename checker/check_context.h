@@ -38,8 +38,9 @@ std::string RelativeName(const CheckContext& context, const std::string& menuPat
 std::optional<std::string> ReadOrReport(const CheckContext& context, const std::string& menuPath,
                                         const std::string& file, const std::string& consequence);
 
-// Warnings for line ends that shift lines (LF CR), mixed line ends, and a NUL
-// byte that cuts the file; for `file` as shown in findings.
-void CheckLineEnds(const CheckContext& context, const std::string& file, std::string_view bytes, bool lineNumbersMatter);
+// Warnings for a text saved as UTF-8 (its umlauts show as two characters),
+// line ends that shift lines (LF CR), mixed line ends, and a NUL byte that
+// cuts the file; for `file` as shown in findings.
+void CheckTextFile(const CheckContext& context, const std::string& file, std::string_view bytes, bool lineNumbersMatter);
 
 }  // namespace pandor::check

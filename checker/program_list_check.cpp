@@ -99,7 +99,7 @@ void CheckProgramList(const CheckContext& context) {
   const std::optional<std::string> bytes =
       ReadOrReport(context, path, file, "das Menü meldet es beim Start, der Menübaum bleibt leer.");
   if (!bytes) return;
-  CheckLineEnds(context, file, *bytes, true);
+  CheckTextFile(context, file, *bytes, true);
   LineList lines = SplitLines(*bytes);
   const size_t lineCount = lines.size();
   MenuTree tree;

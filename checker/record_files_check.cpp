@@ -123,7 +123,7 @@ void RecordFilesChecker::CheckDescription(const ProgramEntry& program, const Rec
   if (!checkedFiles_.insert(file).second) return;
   const std::optional<std::string> bytes = ReadOrReport(
       context_, path, file, "ein Klick auf " + Quoted(program.displayName) + " meldet es statt der Beschreibung.");
-  if (bytes) CheckLineEnds(context_, file, *bytes, false);
+  if (bytes) CheckTextFile(context_, file, *bytes, false);
 }
 
 void RecordFilesChecker::CheckPicture(const ProgramEntry& program, const RecordPlace& place) {

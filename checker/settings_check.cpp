@@ -61,6 +61,7 @@ class SettingsChecker {
     std::string message = "Die erste Zeile muss genau „" + std::string(kSettingsVersion) + "“ lauten, sie lautet " +
                           Quoted(version) + ". Das Menü zeigt eine Meldung und beendet sich ohne Fenster.";
     if (Trimmed(version) == kSettingsVersion) message += " Entfernen Sie die Leerzeichen.";
+    if (version.rfind("\xEF\xBB\xBF", 0) == 0) message += " Sie beginnt mit der UTF-8-Kennung (BOM): speichern Sie die Datei als ANSI.";
     context_.findings.Error(file_, 1, message, "msg-wrong-version", std::string(kWrongVersionText));
   }
 
@@ -157,7 +158,7 @@ std::optional<Settings> CheckSettings(const CheckContext& context, bool startupS
   const std::optional<std::string> bytes =
       ReadOrReport(context, path, file, "das Menü meldet es und öffnet das Fenster ohne Einstellungen und Programme.");
   if (!bytes) return std::nullopt;
-  CheckLineEnds(context, file, *bytes, true);
+  CheckTextFile(context, file, *bytes, true);
   Settings settings(SplitLines(*bytes));
   if (settings.Empty()) {
     context.findings.Error(file, 0,

@@ -101,7 +101,7 @@ TEST(ProgramListCheckTest, PicturesTheMenuWillReport) {
                         {"", "setup\\rechner.exe", "Zwei", "", "daten.jpg", ""},
                         {"", "setup\\rechner.exe", "Drei", "", "bild.gif", ""},
                         {"", "setup\\rechner.exe", "Vier", "", "kaputt.bmp", ""},
-                        {"", "setup\\rechner.exe", "Fünf", "", "halb.jpg", ""}});
+                        {"", "setup\\rechner.exe", "F\xFCnf", "", "halb.jpg", ""}});
   const CheckReport report = medium.Check();
   // Each picture once, in file order.
   EXPECT_EQ(Places(report, Severity::kError),

@@ -65,6 +65,20 @@ TEST(CheckerTest, WrongVersionShowsTheVersionMessage) {
   EXPECT_TRUE(Contains(errors[0].message, "Leerzeichen"));
 }
 
+TEST(CheckerTest, ASettingsFileSavedAsUtf8) {
+  MediumFolder medium;
+  LineList options = MediumFolder::GoodOptions();
+  options[9] = "Viel Spa\xC3\x9F";
+  options.back() = "Sch\xC3\xB6n, dass Sie da sind.";
+  medium.WriteOptions(options);
+  EXPECT_EQ(Places(medium.Check(), Severity::kWarning), std::vector<std::string>{"autorun/options.dat:0"});
+  options[0] = "\xEF\xBB\xBF" "5600.0";
+  medium.WriteOptions(options);
+  const CheckReport report = medium.Check();
+  ASSERT_EQ(Of(report, Severity::kError).size(), 1u);
+  EXPECT_NE(Of(report, Severity::kError)[0].message.find("BOM"), std::string::npos);
+}
+
 TEST(CheckerTest, EverySettingsLineThatStopsTheStartUpTheFirstFirst) {
   MediumFolder medium;
   LineList options = MediumFolder::GoodOptions();
