@@ -8,6 +8,7 @@
 #include "mainwindow/control_ids.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/panel.h"
+#include "platform/child_window.h"
 #include "platform/colours.h"
 #include "platform/text.h"
 #include "resources/resource_ids.h"
@@ -74,9 +75,7 @@ void MainWindow::ApplySettings() {
 
   lstrcpynW(menuFontSpec_.lfFaceName, FromAnsi(settings.Text(kMenuFontNameLine)).c_str(), LF_FACESIZE);
   ApplyMenuFont();
-  const HDC screen = GetDC(nullptr);
-  menuFontSpec_.lfHeight = -MulDiv(settings.Integer(kMenuFontSizeLine), GetDeviceCaps(screen, LOGPIXELSY), 72);
-  ReleaseDC(nullptr, screen);
+  menuFontSpec_.lfHeight = PointFontHeight(settings.Integer(kMenuFontSizeLine));
   ApplyMenuFont();
   SendMessageW(controls_.tvMenu, TVM_SETTEXTCOLOR, 0,
                static_cast<LPARAM>(ToColorRef(settings.Colour(kMenuFontColourLine))));
