@@ -83,25 +83,13 @@ SIZE CursorSize(HCURSOR cursor) {
   return SIZE{mask.bmWidth, info.hbmColor ? mask.bmHeight : mask.bmHeight / 2};
 }
 
-HCURSOR CursorOver(HWND control) {
-  SetCursor(LoadCursor(nullptr, IDC_ARROW));
-  SendMessageW(control, WM_SETCURSOR, reinterpret_cast<WPARAM>(control), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-  return GetCursor();
-}
-
 // Whether every line of a multi-line edit control shows within it: its text
 // wrapped at its width takes no more lines than its height holds.
 ::testing::AssertionResult AllLinesVisible(HWND edit) {
   RECT format;
   SendMessageW(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
-  const HDC dc = GetDC(edit);
-  const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(edit, WM_GETFONT, 0, 0)));
-  TEXTMETRICW metrics{};
-  GetTextMetricsW(dc, &metrics);
-  SelectObject(dc, old);
-  ReleaseDC(edit, dc);
   const LRESULT lines = SendMessageW(edit, EM_GETLINECOUNT, 0, 0);
-  const LONG shown = (format.bottom - format.top) / metrics.tmHeight;
+  const LONG shown = (format.bottom - format.top) / FontMetrics(edit).tmHeight;
   if (lines <= shown) return ::testing::AssertionSuccess();
   return ::testing::AssertionFailure() << lines << " lines, " << shown << " shown";
 }
@@ -157,13 +145,7 @@ TEST_F(ScaledMainWindowTest, PixelFontsScalePointFontsFollowTheResolution) {
   EXPECT_EQ(FontHeight(c.mDesc), expected.windowFontHeight);
   EXPECT_EQ(FontHeight(c.tvMenu), -MulDiv(12, expected.dpi, 72));  // the menu's 12 points
   // The status text has room in its bar.
-  const HDC dc = GetDC(c.StatusBar);
-  const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(c.StatusBar, WM_GETFONT, 0, 0)));
-  TEXTMETRICW metrics{};
-  GetTextMetricsW(dc, &metrics);
-  SelectObject(dc, old);
-  ReleaseDC(c.StatusBar, dc);
-  EXPECT_LT(metrics.tmHeight, expected.statusBarHeight);
+  EXPECT_LT(FontMetrics(c.StatusBar).tmHeight, expected.statusBarHeight);
 }
 
 TEST_F(ScaledMainWindowTest, FoldingTakesTheScaledWidthAndGivesItBack) {
