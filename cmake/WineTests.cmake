@@ -12,15 +12,34 @@ set_tests_properties(wine_session_start PROPERTIES FIXTURES_SETUP wine TIMEOUT 1
 add_test(NAME wine_session_stop COMMAND ${PANDOR7_WINE_SESSION} stop ${PROJECT_BINARY_DIR})
 set_tests_properties(wine_session_stop PROPERTIES FIXTURES_CLEANUP wine TIMEOUT 60)
 
-# add_wine_test(NAME name COMMAND program [args...] [TIMEOUT seconds])
-# Runs a Windows program under Wine.
+# Screens of other resolutions for the tests of the scaled layout: each has a
+# prefix of its own, started in the running session by a fixture of its own,
+# so that only the tests that need it pay for it.
+set(PANDOR7_TEST_DPIS 120 144)
+foreach(dpi ${PANDOR7_TEST_DPIS})
+  add_test(NAME wine_session_start_dpi${dpi} COMMAND ${PANDOR7_WINE_SESSION} start ${PROJECT_BINARY_DIR} ${dpi})
+  set_tests_properties(wine_session_start_dpi${dpi} PROPERTIES
+    FIXTURES_SETUP wine_dpi${dpi} FIXTURES_REQUIRED wine TIMEOUT 180)
+  add_test(NAME wine_session_stop_dpi${dpi} COMMAND ${PANDOR7_WINE_SESSION} stop ${PROJECT_BINARY_DIR} ${dpi})
+  set_tests_properties(wine_session_stop_dpi${dpi} PROPERTIES
+    FIXTURES_CLEANUP wine_dpi${dpi} FIXTURES_REQUIRED wine TIMEOUT 60)
+endforeach()
+
+# add_wine_test(NAME name COMMAND program [args...] [TIMEOUT seconds] [DPI dpi])
+# Runs a Windows program under Wine; with DPI, in the prefix of that
+# resolution (one of PANDOR7_TEST_DPIS), which the program finds in its
+# environment as PANDOR7_WINE_DPI.
 function(add_wine_test)
-  cmake_parse_arguments(ARG "" "NAME;TIMEOUT" "COMMAND" ${ARGN})
+  cmake_parse_arguments(ARG "" "NAME;TIMEOUT;DPI" "COMMAND" ${ARGN})
   if(NOT ARG_TIMEOUT)
     set(ARG_TIMEOUT 120)
   endif()
   add_test(NAME ${ARG_NAME} COMMAND ${PANDOR7_WINE_RUN} ${PROJECT_BINARY_DIR} ${ARG_COMMAND})
   set_tests_properties(${ARG_NAME} PROPERTIES FIXTURES_REQUIRED wine TIMEOUT ${ARG_TIMEOUT} RUN_SERIAL TRUE)
+  if(ARG_DPI)
+    set_tests_properties(${ARG_NAME} PROPERTIES FIXTURES_REQUIRED "wine;wine_dpi${ARG_DPI}"
+      ENVIRONMENT PANDOR7_WINE_DPI=${ARG_DPI})
+  endif()
 endfunction()
 
 # add_session_test(NAME name COMMAND script [args...] [TIMEOUT seconds])

@@ -12,8 +12,9 @@
 namespace pandor {
 namespace {
 
-// Layout in pixels: left, top, width, height. The controls in the group box
-// are given relative to it and placed on the window at the box's offset.
+// Layout in pixels at 96 DPI: left, top, width, height. The controls in the
+// group box are given relative to it and placed on the window at the box's
+// offset.
 constexpr int kClientWidth = 473;
 constexpr int kClientHeight = 423;
 constexpr Place kGroupBox{8, 8, 457, 377};
@@ -80,7 +81,7 @@ void PaintGroupBox(HWND box, HDC dc) {
   GetWindowTextW(box, caption, 128);
   auto brush = reinterpret_cast<HBRUSH>(
       SendMessageW(GetParent(box), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(box)));
-  RECT text{kCaptionLeft, 0, area.right, metrics.tmHeight};
+  RECT text{Scaled(kCaptionLeft), 0, area.right, metrics.tmHeight};
   DrawTextW(dc, caption, -1, &text, DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT);
   FillRect(dc, &text, brush ? brush : GetSysColorBrush(COLOR_BTNFACE));
   SetBkMode(dc, TRANSPARENT);
@@ -157,10 +158,10 @@ void HelpWindow::CreateControls() {
   controls_.mHilfe = CreateChild(hwnd_, L"EDIT", HelpText().c_str(), ES_MULTILINE | ES_READONLY | WS_TABSTOP,
                                  kHelpTextInBox.Inside(kGroupBox), kIdHelpText);
 
-  controls_.InternetLabel1.Create(hwnd_, kIdWebLink, kWebLinkInBox.Inside(kGroupBox).Rect(), *shell_, appDir_);
+  controls_.InternetLabel1.Create(hwnd_, kIdWebLink, kWebLinkInBox.Inside(kGroupBox).ScaledRect(), *shell_, appDir_);
   controls_.InternetLabel1.SetCaption(kMakerHomePage);
   controls_.InternetLabel1.SetTargetUrl(kMakerHomePage);
-  controls_.InternetLabel2.Create(hwnd_, kIdMailLink, kMailLinkInBox.Inside(kGroupBox).Rect(), *shell_, appDir_);
+  controls_.InternetLabel2.Create(hwnd_, kIdMailLink, kMailLinkInBox.Inside(kGroupBox).ScaledRect(), *shell_, appDir_);
   controls_.InternetLabel2.SetCaption(kMakerEmail);
   controls_.InternetLabel2.SetTargetUrl(std::string("mailto:") + kMakerEmail);
 
@@ -168,7 +169,7 @@ void HelpWindow::CreateControls() {
   SendMessageW(hwnd_, DM_SETDEFID, IDOK, 0);
   SetWindowPos(controls_.GroupBox1, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 
-  RECT frame{0, 0, kClientWidth, kClientHeight};
+  RECT frame{0, 0, Scaled(kClientWidth), Scaled(kClientHeight)};
   AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongW(hwnd_, GWL_STYLE)), FALSE,
                      static_cast<DWORD>(GetWindowLongW(hwnd_, GWL_EXSTYLE)));
   SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,

@@ -2,12 +2,14 @@
 
 #include <algorithm>
 
+#include "platform/child_window.h"
 #include "platform/messages.h"
 #include "platform/text.h"
 
 namespace pandor {
 namespace {
 
+// Pixels at 96 DPI.
 constexpr int kMargin = 8;
 constexpr int kButtonWidth = 75;
 constexpr int kButtonHeight = 25;
@@ -35,14 +37,17 @@ void Layout(HWND dialog, const std::wstring& text) {
   SelectObject(dc, old);
   ReleaseDC(dialog, dc);
 
-  const int clientWidth = std::max<int>(textArea.right, kButtonWidth) + 2 * kMargin;
-  const int clientHeight = textArea.bottom + 3 * kMargin + kButtonHeight;
-  const HWND label = CreateWindowExW(0, L"STATIC", text.c_str(), WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, kMargin,
-                                     kMargin, textArea.right, textArea.bottom, dialog,
+  const int margin = Scaled(kMargin);
+  const int buttonWidth = Scaled(kButtonWidth);
+  const int buttonHeight = Scaled(kButtonHeight);
+  const int clientWidth = std::max<int>(textArea.right, buttonWidth) + 2 * margin;
+  const int clientHeight = textArea.bottom + 3 * margin + buttonHeight;
+  const HWND label = CreateWindowExW(0, L"STATIC", text.c_str(), WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, margin,
+                                     margin, textArea.right, textArea.bottom, dialog,
                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(kTextId)), instance, nullptr);
   const HWND ok = CreateWindowExW(0, L"BUTTON", L"OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
-                                  (clientWidth - kButtonWidth) / 2, textArea.bottom + 2 * kMargin, kButtonWidth,
-                                  kButtonHeight, dialog, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDOK)), instance,
+                                  (clientWidth - buttonWidth) / 2, textArea.bottom + 2 * margin, buttonWidth,
+                                  buttonHeight, dialog, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDOK)), instance,
                                   nullptr);
   for (HWND control : {label, ok}) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "dialogs/modal_loop.h"
+#include "platform/child_window.h"
 #include "platform/screen_placement.h"
 #include "platform/wait_cursor.h"
 #include "resources/resource_ids.h"
@@ -11,6 +12,7 @@ namespace pandor {
 namespace {
 
 constexpr wchar_t kClassName[] = L"Pandor7PreviewWindow";
+// At 96 DPI; once a picture is shown the window takes the picture's own size.
 constexpr int kInitialWidth = 427;
 constexpr int kInitialHeight = 273;
 constexpr int kIdImage = 100;
@@ -30,9 +32,10 @@ void PreviewWindow::Create(HINSTANCE instance, HWND owner) {
   noZoomCursor_ = LoadCursorA(instance, IDC_NOZOOM);
 
   // No border and no caption bar: the window is all picture.
-  CreateWindowExW(0, kClassName, L"Vorschau", WS_POPUP | WS_CLIPCHILDREN, 0, 0, kInitialWidth, kInitialHeight, owner,
+  const RECT initial = Place{0, 0, kInitialWidth, kInitialHeight}.ScaledRect();
+  CreateWindowExW(0, kClassName, L"Vorschau", WS_POPUP | WS_CLIPCHILDREN, 0, 0, initial.right, initial.bottom, owner,
                   nullptr, instance, this);
-  imgVorschau_.Create(hwnd_, kIdImage, RECT{0, 0, kInitialWidth, kInitialHeight});
+  imgVorschau_.Create(hwnd_, kIdImage, initial);
   imgVorschau_.onDrawError = [this](const std::string& text) {
     if (onError) onError(text);
   };

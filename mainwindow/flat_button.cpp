@@ -1,12 +1,15 @@
 #include "mainwindow/flat_button.h"
 
+#include "mainwindow/panel.h"
+#include "platform/child_window.h"
 #include "platform/text.h"
 
 namespace pandor {
 namespace {
 
-constexpr int kGlyphSize = 16;
+constexpr int kEdgeWidth = 1;  // of the raised and the sunken look
 constexpr int kGlyphSpacing = 4;
+constexpr int kPressedShift = 1;
 
 }  // namespace
 
@@ -17,9 +20,9 @@ void PaintFlatButton(HDC dc, const RECT& area, const FlatButtonLook& look) {
 
   RECT edge = area;
   if (look.pressed) {
-    DrawEdge(dc, &edge, BDR_SUNKENOUTER, BF_RECT);
+    DrawEdgeRings(dc, edge, BDR_SUNKENOUTER, Scaled(kEdgeWidth));
   } else if (look.hot) {
-    DrawEdge(dc, &edge, BDR_RAISEDINNER, BF_RECT);
+    DrawEdgeRings(dc, edge, BDR_RAISEDINNER, Scaled(kEdgeWidth));
   }
 
   const HGDIOBJ oldFont = SelectObject(dc, look.font ? look.font : GetStockObject(DEFAULT_GUI_FONT));
@@ -27,14 +30,16 @@ void PaintFlatButton(HDC dc, const RECT& area, const FlatButtonLook& look) {
   DrawTextW(dc, look.caption.c_str(), static_cast<int>(look.caption.size()), &textSize, DT_CALCRECT | DT_SINGLELINE);
 
   // Glyph and caption are centred together, the glyph on the left.
-  const int glyphWidth = look.glyph ? kGlyphSize + kGlyphSpacing : 0;
-  const int contentWidth = glyphWidth + (textSize.right - textSize.left);
-  const int shift = look.pressed ? 1 : 0;
+  int glyphWidth = 0, glyphHeight = 0;
+  if (look.glyph) ImageList_GetIconSize(look.glyph, &glyphWidth, &glyphHeight);
+  const int glyphSpace = look.glyph ? glyphWidth + Scaled(kGlyphSpacing) : 0;
+  const int contentWidth = glyphSpace + (textSize.right - textSize.left);
+  const int shift = look.pressed ? Scaled(kPressedShift) : 0;
   int x = area.left + (area.right - area.left - contentWidth) / 2 + shift;
   if (look.glyph) {
-    const int y = area.top + (area.bottom - area.top - kGlyphSize) / 2 + shift;
+    const int y = area.top + (area.bottom - area.top - glyphHeight) / 2 + shift;
     ImageList_Draw(look.glyph, 0, dc, x, y, ILD_TRANSPARENT);
-    x += glyphWidth;
+    x += glyphSpace;
   }
   RECT text{x, area.top + shift, area.right, area.bottom + shift};
   SetBkMode(dc, TRANSPARENT);

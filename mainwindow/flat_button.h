@@ -1,7 +1,7 @@
 #pragma once
 // The main window's flat buttons: transparent over their panel, an optional
-// 16 x 16 glyph left of the caption, and a caption colour that the hover
-// effect changes.
+// glyph left of the caption (16 x 16 at 96 DPI), and a caption colour that the
+// hover effect changes.
 
 #include <windows.h>
 #include <commctrl.h>
@@ -36,6 +36,7 @@ class FlatButton {
 
   void SetCaption(const std::wstring& caption);
   const std::wstring& Caption() const { return look_.caption; }
+  HIMAGELIST Glyph() const { return look_.glyph; }
   void SetCaptionColour(COLORREF colour);
   COLORREF CaptionColour() const { return look_.captionColour; }
   void SetBackground(COLORREF colour);

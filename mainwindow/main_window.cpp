@@ -6,6 +6,7 @@
 #include "mainwindow/control_ids.h"
 #include "mainwindow/panel.h"
 #include "menu/menu_error.h"
+#include "platform/child_window.h"
 #include "platform/object_window.h"
 #include "platform/screen_placement.h"
 #include "platform/text.h"
@@ -49,7 +50,7 @@ void MainWindow::RegisterClasses(HINSTANCE instance) {
 }
 
 bool MainWindow::Create(HWND owner, const std::string& programPath) {
-  RECT frame{0, 0, kClientWidth, kClientHeight};
+  RECT frame{0, 0, Scaled(kClientWidth), Scaled(kClientHeight)};
   AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
   CreateWindowExW(kExStyle, kClassName, FromUtf8(kApplicationTitle).c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
                   frame.right - frame.left, frame.bottom - frame.top, owner, nullptr, instance_, this);
@@ -74,7 +75,7 @@ void MainWindow::Show() {
 void MainWindow::sbtnExpandClick() { ToggleInfoPanel(); }
 
 void MainWindow::ToggleInfoPanel() {
-  const int change = kPageControlWidth + kPageControlGap;
+  const int change = Scaled(kPageControlWidth + kPageControlGap);
   RECT window;
   GetWindowRect(hwnd_, &window);
   const int width = window.right - window.left + (state_.infoVisible ? -change : change);
@@ -93,7 +94,8 @@ void MainWindow::PlaceStatusBar() {
   // The status bar keeps to the window's foot across its whole width.
   RECT client;
   GetClientRect(hwnd_, &client);
-  MoveWindow(controls_.StatusBar, 0, client.bottom - kStatusBarHeight, client.right, kStatusBarHeight, TRUE);
+  const int height = Scaled(kStatusBarHeight);
+  MoveWindow(controls_.StatusBar, 0, client.bottom - height, client.right, height, TRUE);
 }
 
 void MainWindow::ShowDescription(const LineList& lines) {

@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "mainwindow/control_ids.h"
+#include "mainwindow/layout_art.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/panel.h"
 #include "platform/child_window.h"
@@ -24,32 +25,24 @@ constexpr Place kExplore{176, 8, 75, 25};
 constexpr Place kExpand{290, 8, 23, 25};
 constexpr Place kPages{336, 8, 281, 285};
 // The pages fill the page control below its row of tab buttons; the preview
-// inside the page's bevel is 269 x 250.
+// fills the page inside the panel's bevel.
 constexpr Place kPage{340, 35, 273, 254};
-constexpr int kBevel = 2;
+constexpr Place kPreviewInPanel{2, 2, 269, 250};
 constexpr int kTreeIndent = 19;
-constexpr int kBannerFontHeight = 24;
+constexpr int kBannerFontHeight = 24;  // pixels
 constexpr int kWindowFontPoints = 8;
+constexpr int kImageSize = 16;  // of the node images and glyphs
 
-HFONT CreatePointFont(const wchar_t* face, int points, bool italic = false) {
-  const HDC screen = GetDC(nullptr);
-  const int height = -MulDiv(points, GetDeviceCaps(screen, LOGPIXELSY), 72);
-  ReleaseDC(nullptr, screen);
+HFONT CreateWindowFont(const wchar_t* face, int height, bool italic = false) {
   return CreateFontW(height, 0, 0, 0, FW_NORMAL, italic, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face);
-}
-
-HIMAGELIST LoadMaskedImages(HINSTANCE instance, const char* name) {
-  return ImageList_LoadImageA(instance, name, 16, 0, RGB(255, 0, 255), IMAGE_BITMAP, LR_CREATEDIBSECTION);
 }
 
 }  // namespace
 
 void MainWindow::CreateControls() {
-  windowFont_.reset(CreatePointFont(L"MS Sans Serif", kWindowFontPoints));
-  bannerFont_.reset(CreateFontW(-kBannerFontHeight, 0, 0, 0, FW_NORMAL, TRUE, FALSE, FALSE, DEFAULT_CHARSET,
-                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                DEFAULT_PITCH | FF_DONTCARE, L"Arial"));
+  windowFont_.reset(CreateWindowFont(L"MS Sans Serif", PointFontHeight(kWindowFontPoints)));
+  bannerFont_.reset(CreateWindowFont(L"Arial", -Scaled(kBannerFontHeight), true));
   GetObjectW(windowFont_.get(), sizeof menuFontSpec_, &menuFontSpec_);
   background_ = GetSysColor(COLOR_BTNFACE);
   backgroundBrush_.reset(CreateSolidBrush(background_));
@@ -61,7 +54,7 @@ void MainWindow::CreateControls() {
                                     instance_, nullptr);
 
   // Welcome banner: the shadow label lies one pixel above the text label.
-  controls_.pWillkommen = Panel::Create(hwnd_, kIdWillkommen, kWillkommen.Rect());
+  controls_.pWillkommen = Panel::Create(hwnd_, kIdWillkommen, kWillkommen.ScaledRect());
   controls_.lblShadow = CreateChildWindow(controls_.pWillkommen, L"STATIC", L"Willkommen", SS_CENTER | SS_NOTIFY,
                                     kShadow, kIdShadow);
   controls_.lblWelcome = CreateChildWindow(controls_.pWillkommen, L"STATIC", L"Willkommen", SS_CENTER | SS_NOTIFY,
@@ -82,22 +75,24 @@ void MainWindow::CreateControls() {
   controls_.tvMenu = CreateChildWindow(hwnd_, WC_TREEVIEWW, L"", TVS_TRACKSELECT | TVS_SHOWSELALWAYS | WS_TABSTOP,
                                        kMenuInGroupBox.Inside(kGroupBox), kIdMenu);
   setFont(controls_.tvMenu, windowFont_.get());
-  SendMessageW(controls_.tvMenu, TVM_SETINDENT, kTreeIndent, 0);
   SendMessageW(controls_.tvMenu, TVM_SETBKCOLOR, 0, static_cast<LPARAM>(GetSysColor(COLOR_BTNFACE)));
-  nodeImages_ = LoadMaskedImages(instance_, IDB_NODE_IMAGES);
+  nodeImages_ = LoadLayoutImages(instance_, IDB_NODE_IMAGES, Scaled(kImageSize));
   SendMessageW(controls_.tvMenu, TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(nodeImages_));
+  // After the images, which set the indent to their width when it is less.
+  SendMessageW(controls_.tvMenu, TVM_SETINDENT, Scaled(kTreeIndent), 0);
   treeView_.Attach(controls_.tvMenu);
   WatchMouseMoves(controls_.tvMenu);
 
   // Buttons.
-  controls_.pnButtons = Panel::Create(hwnd_, kIdButtons, kButtons.Rect());
-  glyphEnde_ = LoadMaskedImages(instance_, IDB_GLYPH_ENDE);
-  glyphSuchen_ = LoadMaskedImages(instance_, IDB_GLYPH_SUCHEN);
-  controls_.sbtnHelp.Create(controls_.pnButtons, kIdHelp, kHelp.Rect(), L"?", nullptr, windowFont_.get());
-  controls_.sbtnClose.Create(controls_.pnButtons, kIdClose, kClose.Rect(), L"Ende", glyphEnde_, windowFont_.get());
-  controls_.sbtnExplore.Create(controls_.pnButtons, kIdExplore, kExplore.Rect(), L"Suchen", glyphSuchen_,
+  controls_.pnButtons = Panel::Create(hwnd_, kIdButtons, kButtons.ScaledRect());
+  glyphEnde_ = LoadLayoutImages(instance_, IDB_GLYPH_ENDE, Scaled(kImageSize));
+  glyphSuchen_ = LoadLayoutImages(instance_, IDB_GLYPH_SUCHEN, Scaled(kImageSize));
+  controls_.sbtnHelp.Create(controls_.pnButtons, kIdHelp, kHelp.ScaledRect(), L"?", nullptr, windowFont_.get());
+  controls_.sbtnClose.Create(controls_.pnButtons, kIdClose, kClose.ScaledRect(), L"Ende", glyphEnde_,
+                             windowFont_.get());
+  controls_.sbtnExplore.Create(controls_.pnButtons, kIdExplore, kExplore.ScaledRect(), L"Suchen", glyphSuchen_,
                                windowFont_.get());
-  controls_.sbtnExpand.Create(controls_.pnButtons, kIdExpand, kExpand.Rect(), L"<<", nullptr, windowFont_.get());
+  controls_.sbtnExpand.Create(controls_.pnButtons, kIdExpand, kExpand.ScaledRect(), L"<<", nullptr, windowFont_.get());
   for (FlatButton* button : {&controls_.sbtnHelp, &controls_.sbtnClose, &controls_.sbtnExplore, &controls_.sbtnExpand})
     button->onMouseMove = [this, button] { Guarded([&] { ButtonMouseMove(*button); }); };
   AddHint(controls_.sbtnHelp.Handle(), L"Hilfefenster einblenden");
@@ -118,10 +113,9 @@ void MainWindow::CreateControls() {
   setFont(controls_.mDesc, windowFont_.get());
   // Descriptions of several megabytes fit.
   SendMessageW(controls_.mDesc, EM_SETLIMITTEXT, 0x7FFFFFFE, 0);
-  controls_.pnPreview = Panel::Create(hwnd_, kIdPreviewPanel, kPage.Rect());
+  controls_.pnPreview = Panel::Create(hwnd_, kIdPreviewPanel, kPage.ScaledRect());
   ShowWindow(controls_.pnPreview, SW_HIDE);
-  preview_.Create(controls_.pnPreview, kIdPreviewImage,
-                  Place{kBevel, kBevel, kPage.width - 2 * kBevel, kPage.height - 2 * kBevel}.Rect());
+  preview_.Create(controls_.pnPreview, kIdPreviewImage, kPreviewInPanel.ScaledRect());
   controls_.imgPreview = preview_.Handle();
   // Damaged picture data shows up when the picture is first drawn.
   preview_.onDrawError = [this](const std::string& text) { ReportError(text); };

@@ -1,11 +1,13 @@
 #include "mainwindow/panel.h"
 
+#include "platform/child_window.h"
 #include "platform/handle.h"
 
 namespace pandor {
 namespace {
 
 constexpr wchar_t kClassName[] = L"Pandor7Panel";
+constexpr int kBevelWidth = 2;
 
 // The panel's own brush, kept in the window's extra bytes.
 HBRUSH PanelBrush(HWND panel) { return reinterpret_cast<HBRUSH>(GetWindowLongPtrW(panel, 0)); }
@@ -19,7 +21,10 @@ void Paint(HWND panel, HDC dc) {
   RECT area;
   GetClientRect(panel, &area);
   FillRect(dc, &area, PanelBrush(panel));
-  DrawEdge(dc, &area, BDR_SUNKENOUTER | BDR_RAISEDINNER, BF_RECT);
+  // Half of the bevel is lowered, the rest (the larger part) raised.
+  const int bevel = Scaled(kBevelWidth);
+  DrawEdgeRings(dc, area, BDR_SUNKENOUTER, bevel / 2);
+  DrawEdgeRings(dc, area, BDR_RAISEDINNER, bevel - bevel / 2);
 }
 
 LRESULT CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -51,6 +56,10 @@ LRESULT CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lPara
 }
 
 }  // namespace
+
+void DrawEdgeRings(HDC dc, RECT& area, UINT edge, int width) {
+  for (int ring = 0; ring < width; ++ring) DrawEdge(dc, &area, edge, BF_RECT | BF_ADJUST);
+}
 
 void Panel::Register(HINSTANCE instance) {
   WNDCLASSEXW wc{};

@@ -1,11 +1,16 @@
 #pragma once
-// A bevelled panel: a raised inner and a lowered outer edge around a flat
-// area of one colour. Controls placed on it report to the panel's parent, so
+// A bevelled panel: a raised inner and a lowered outer edge, two pixels
+// together at 96 DPI, around a flat area of one colour. Controls placed on it report to the panel's parent, so
 // the main window handles them as if they were its own.
 
 #include <windows.h>
 
 namespace pandor {
+
+// Draws an edge of DrawEdge's (BDR_SUNKENOUTER, BDR_RAISEDINNER, ...) as
+// rings of one pixel, ring inside ring, to the given width, and moves the
+// area's sides inside it: edges as thick as the layout's scale asks.
+void DrawEdgeRings(HDC dc, RECT& area, UINT edge, int width);
 
 class Panel {
  public:

@@ -10,6 +10,7 @@
 #include "mainwindow/panel.h"
 #include "menu/menu_messages.h"
 #include "menu/start_up_settings.h"
+#include "platform/child_window.h"
 #include "platform/colours.h"
 #include "platform/text.h"
 #include "resources/resource_ids.h"
@@ -104,13 +105,10 @@ void MainWindow::ApplySetting(SettingsLine line, const SettingValue& value, cons
       lstrcpynW(menuFontSpec_.lfFaceName, FromAnsi(*value.text).c_str(), LF_FACESIZE);
       ApplyMenuFont();
       break;
-    case kMenuFontSizeLine: {
-      const HDC screen = GetDC(nullptr);
-      menuFontSpec_.lfHeight = -MulDiv(value.integer, GetDeviceCaps(screen, LOGPIXELSY), 72);
-      ReleaseDC(nullptr, screen);
+    case kMenuFontSizeLine:
+      menuFontSpec_.lfHeight = PointFontHeight(value.integer);
       ApplyMenuFont();
       break;
-    }
     case kMenuFontColourLine:
       SendMessageW(controls_.tvMenu, TVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(ToColorRef(value.colour)));
       break;

@@ -6,15 +6,23 @@ Usage:
 
 Every picture the program shows (icon, cursors, tree images, button glyphs)
 lives in resources/art/ as a plain text pixel map so that changes can be
-reviewed in a diff.  This script turns them into the files the resource
-script includes:
+reviewed in a diff.  Each picture is drawn at its size for 96 DPI and at one
+and a half times that size for 144 DPI; the map's file name ends in the size.
+This script turns them into the files the resource script includes:
 
-    mainicon.ico       one 32x32 image, 4 bit (16 colour palette), XOR + AND mask
-    czoom.cur          32x32 monochrome cursor, hot spot taken from the map
-    cnozoom.cur        32x32 monochrome cursor, hot spot taken from the map
-    node_images.bmp    112x16, 24 bit: seven 16x16 tree images side by side
-    glyph_ende.bmp     32x16, 24 bit: normal glyph | disabled glyph
-    glyph_suchen.bmp   32x16, 24 bit: normal glyph | disabled glyph
+    mainicon.ico       32x32 and 48x48 images as drawn, and 64x64 (the 32x32
+                       one doubled pixel by pixel), 4 bit (16 colour
+                       palette), XOR + AND mask
+    czoom.cur          monochrome cursor at 32x32, 48x48 and 64x64 (made as
+                       the icon's), hot spot taken from the maps
+    cnozoom.cur        the same for the other cursor
+    node_images_N.bmp  (7N)xN, 24 bit: seven NxN tree images side by side,
+                       N = 16 and 24
+    glyph_ende_N.bmp   (2N)xN, 24 bit: normal glyph | disabled glyph
+    glyph_suchen_N.bmp (2N)xN, 24 bit: normal glyph | disabled glyph
+
+Windows picks the icon and cursor image of its own icon and cursor size; the
+program enlarges the bitmaps for other resolutions itself.
 
 In all .bmp files transparent pixels are magenta (255,0,255); the program
 loads them as masked image lists / glyphs with magenta as the mask colour,
@@ -52,14 +60,15 @@ VGA16 = [
 ]
 
 # What each resource must look like: map file -> (width, height, images, kind)
-RESOURCES = {
-    "mainicon.txt": (32, 32, 1, "icon"),
-    "czoom.txt": (32, 32, 1, "cursor"),
-    "cnozoom.txt": (32, 32, 1, "cursor"),
-    "node_images.txt": (16, 16, 7, "strip"),
-    "glyph_ende.txt": (16, 16, 1, "glyph"),
-    "glyph_suchen.txt": (16, 16, 1, "glyph"),
-}
+RESOURCES = {}
+for _stem, _sizes, _images, _kind in (("mainicon", (32, 48), 1, "icon"),
+                                      ("czoom", (32, 48), 1, "cursor"),
+                                      ("cnozoom", (32, 48), 1, "cursor"),
+                                      ("node_images", (16, 24), 7, "strip"),
+                                      ("glyph_ende", (16, 24), 1, "glyph"),
+                                      ("glyph_suchen", (16, 24), 1, "glyph")):
+    for _size in _sizes:
+        RESOURCES["%s_%d.txt" % (_stem, _size)] = (_size, _size, _images, _kind)
 
 
 class ArtError(Exception):
@@ -271,7 +280,7 @@ def and_mask(pixels):
                     for row in reversed(pixels))
 
 
-def make_ico(pixels):
+def ico_body(pixels):
     height = len(pixels)
     width = len(pixels[0])
     row_bytes = stride(width, 4)
@@ -284,15 +293,11 @@ def make_ico(pixels):
         xor += line
     mask = and_mask(pixels)
     palette = b"".join(struct.pack("<BBBB", b, g, r, 0) for r, g, b in VGA16)
-    body = (info_header(width, height * 2, 4, len(xor) + len(mask), 16)
+    return (info_header(width, height * 2, 4, len(xor) + len(mask), 16)
             + palette + bytes(xor) + mask)
-    header = struct.pack("<HHH", 0, 1, 1)
-    entry = struct.pack("<BBBBHHII", width & 0xFF, height & 0xFF, 16, 0, 1, 4,
-                        len(body), 6 + 16)
-    return header + entry + body
 
 
-def make_cur(pixels, hotspot):
+def cur_body(pixels):
     height = len(pixels)
     width = len(pixels[0])
     row_bytes = stride(width, 1)
@@ -301,12 +306,44 @@ def make_cur(pixels, hotspot):
                    for row in reversed(pixels))
     mask = and_mask(pixels)
     palette = struct.pack("<BBBBBBBB", 0, 0, 0, 0, 255, 255, 255, 0)
-    body = (info_header(width, height * 2, 1, len(xor) + len(mask), 2)
+    return (info_header(width, height * 2, 1, len(xor) + len(mask), 2)
             + palette + xor + mask)
-    header = struct.pack("<HHH", 0, 2, 1)
-    entry = struct.pack("<BBBBHHII", width & 0xFF, height & 0xFF, 2, 0,
-                        hotspot[0], hotspot[1], len(body), 6 + 16)
-    return header + entry + body
+
+
+def icon_directory(kind, entries):
+    """An .ico (kind 1) or .cur (kind 2) file of several images.
+
+    entries: (pixels, body, colours, word1, word2), where the two words are
+    planes and bit count for an icon, the hot spot for a cursor.
+    """
+    offset = 6 + 16 * len(entries)
+    header = struct.pack("<HHH", 0, kind, len(entries))
+    directory = b""
+    bodies = b""
+    for pixels, body, colours, word1, word2 in entries:
+        width = len(pixels[0])
+        height = len(pixels)
+        directory += struct.pack("<BBBBHHII", width & 0xFF, height & 0xFF,
+                                 colours, 0, word1, word2, len(body),
+                                 offset + len(bodies))
+        bodies += body
+    return header + directory + bodies
+
+
+def make_ico(images):
+    return icon_directory(1, [(p, ico_body(p), 16, 1, 4) for p in images])
+
+
+def make_cur(images):
+    """images: (pixels, hotspot) pairs."""
+    return icon_directory(2, [(p, cur_body(p), 2, hot[0], hot[1])
+                              for p, hot in images])
+
+
+def enlarged(pixels, factor):
+    """Every pixel as a square of factor x factor pixels."""
+    return [[p for p in row for _ in range(factor)]
+            for row in pixels for _ in range(factor)]
 
 
 def make_bmp24(pixels):
@@ -380,16 +417,26 @@ def build(art_dir):
     def first(name):
         return maps[name].images[0][1]
 
+    def three_sizes(stem):
+        """(pixels, hot spot) at 32 and 48 as drawn, and at 64: 32 doubled."""
+        small, large = maps[stem + "_32.txt"], maps[stem + "_48.txt"]
+        hot = small.hotspot or (0, 0)
+        return [(small.images[0][1], small.hotspot),
+                (large.images[0][1], large.hotspot),
+                (enlarged(small.images[0][1], 2), (hot[0] * 2, hot[1] * 2))]
+
     outputs = {
-        "mainicon.ico": make_ico(first("mainicon.txt")),
-        "czoom.cur": make_cur(first("czoom.txt"), maps["czoom.txt"].hotspot),
-        "cnozoom.cur": make_cur(first("cnozoom.txt"), maps["cnozoom.txt"].hotspot),
-        "node_images.bmp": make_bmp24(side_by_side(
-            [img for _, img in maps["node_images.txt"].images])),
+        "mainicon.ico": make_ico([p for p, _ in three_sizes("mainicon")]),
+        "czoom.cur": make_cur(three_sizes("czoom")),
+        "cnozoom.cur": make_cur(three_sizes("cnozoom")),
     }
-    for stem in ("glyph_ende", "glyph_suchen"):
-        glyph = first(stem + ".txt")
-        outputs[stem + ".bmp"] = make_bmp24(side_by_side([glyph, disabled(glyph)]))
+    for size in (16, 24):
+        outputs["node_images_%d.bmp" % size] = make_bmp24(side_by_side(
+            [img for _, img in maps["node_images_%d.txt" % size].images]))
+        for stem in ("glyph_ende", "glyph_suchen"):
+            glyph = first("%s_%d.txt" % (stem, size))
+            outputs["%s_%d.bmp" % (stem, size)] = make_bmp24(
+                side_by_side([glyph, disabled(glyph)]))
     return outputs
 
 

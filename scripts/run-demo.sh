@@ -1,10 +1,18 @@
 #!/usr/bin/env bash
+# run-demo.sh [--dpi DPI]
 # Installs what is missing, builds the menu program and opens it on the demo
 # medium under Wine. Without a display it runs on a private virtual display,
 # saves a picture of the menu window and prints the picture's path.
+# With --dpi the screen has that many pixels per inch instead of 96 (the
+# prefix of that resolution in the build folder, as the tests use it).
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/common.sh"
+
+dpi=96
+if [ "${1:-}" = "--dpi" ]; then
+  dpi=$2
+fi
 
 bash "$here/setup.sh"
 build_windows >/dev/null
@@ -13,16 +21,29 @@ build=$PANDOR7_BUILD/win32
 medium=$build/demo-medium
 
 if [ -n "${DISPLAY:-}" ]; then
-  export WINEPREFIX=$build/wineprefix WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  prefix=$build/wineprefix
+  if [ "$dpi" != 96 ]; then
+    prefix=$build/wineprefix-dpi$dpi
+    [ -f "$prefix/.initialised" ] || { echo "no $dpi-DPI prefix yet: run this once without DISPLAY" >&2; exit 1; }
+  fi
+  export WINEPREFIX=$prefix WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
   cd "$medium"
   exec wine autorun.exe
 fi
 
 "$here/wine-session.sh" start "$build"
 trap '"$here/wine-session.sh" stop "$build"' EXIT
-source "$build/wine-session/env"
-# Wine's own desktop draws the window frames, as Windows would.
-(cd "$medium" && exec wine explorer /desktop=Pandor7,800x480 autorun.exe) >/dev/null 2>&1 &
 picture=$PANDOR7_BUILD/demo-menu.png
+source "$build/wine-session/env"
+if [ "$dpi" != 96 ]; then
+  "$here/wine-session.sh" start "$build" "$dpi"
+  source "$build/wine-session/dpi$dpi.env"
+  picture=$PANDOR7_BUILD/demo-menu-${dpi}dpi.png
+fi
+# Wine's own desktop draws the window frames, as Windows would. It grows with
+# the resolution as far as the virtual screen (1024 x 768) allows.
+width=$((800 * dpi / 96)) height=$((480 * dpi / 96))
+[ "$width" -le 1000 ] || { width=1000 height=600; }
+(cd "$medium" && exec wine explorer /desktop=Pandor7,${width}x$height autorun.exe) >/dev/null 2>&1 &
 bash "$here/screenshot.sh" "Pandor7" "$picture" 5
 echo "$picture"

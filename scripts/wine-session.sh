@@ -1,16 +1,21 @@
 #!/usr/bin/env bash
-# wine-session.sh start|stop BUILD_DIR
+# wine-session.sh start|stop BUILD_DIR [DPI]
 # Keeps a private X display and a persistent wineserver running for the tests
 # of one build folder, whose Wine prefix lives inside that folder.
+# With DPI, in a session already started: also the prefix whose screen has
+# that many pixels per inch (wineprefix-dpiDPI, a copy of the build folder's
+# own prefix with the resolution set), with a wineserver of its own on the
+# same display. Stopping the session without DPI stops those too.
 set -euo pipefail
 
 action=$1
 build=$(cd "$2" && pwd)
+dpi=${3:-}
 session=$build/wine-session
 prefix=$build/wineprefix
 
 wine_env() {
-  export WINEPREFIX=$prefix WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  export WINEPREFIX=$1 WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
   export DISPLAY=":$(cat "$session/display")"
 }
 
@@ -21,6 +26,21 @@ install_windows_fonts() {
   local fonts=$1/drive_c/windows/Fonts
   mkdir -p "$fonts"
   cp -n /usr/share/wine/fonts/*.ttf /usr/share/wine/fonts/*.fon "$fonts/"
+}
+
+# Keeps the wineserver of the prefix in WINEPREFIX running and writes the
+# environment that reaches it.
+serve_prefix() {
+  local env_file=$1
+  install_windows_fonts "$WINEPREFIX"
+  wineserver -p </dev/null >/dev/null 2>&1
+  # Start Wine's background services now, detached from any test's output:
+  # ctest waits for every process that holds a test's output pipe.
+  wine cmd.exe /c exit </dev/null >/dev/null 2>&1
+  cat >"$env_file" <<ENV
+export WINEPREFIX='$WINEPREFIX' WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml='
+export DISPLAY='$DISPLAY'
+ENV
 }
 
 start() {
@@ -35,25 +55,46 @@ start() {
   done
   tr -d '\n' <"$session/display.tmp" >"$session/display"
   [ -s "$session/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
-  wine_env
+  wine_env "$prefix"
   if [ ! -f "$prefix/.initialised" ]; then
     rm -rf "$prefix"
     wineboot -i </dev/null >/dev/null 2>&1
     wineserver -w
     touch "$prefix/.initialised"
   fi
-  install_windows_fonts "$prefix"
-  wineserver -p </dev/null >/dev/null 2>&1
-  # Start Wine's background services now, detached from any test's output:
-  # ctest waits for every process that holds a test's output pipe.
-  wine cmd.exe /c exit </dev/null >/dev/null 2>&1
-  cat >"$session/env" <<ENV
-export WINEPREFIX='$WINEPREFIX' WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml='
-export DISPLAY='$DISPLAY'
-ENV
+  serve_prefix "$session/env"
+}
+
+# Wine reads the resolution when a program starts, from the user's desktop
+# settings; a copy of the initialised prefix is much cheaper than a new one.
+start_dpi() {
+  [ -f "$session/env" ] || { echo "no Wine session in $session; start it first" >&2; exit 1; }
+  stop_dpi_quietly "$session/dpi$dpi.env"
+  local dpi_prefix=$build/wineprefix-dpi$dpi
+  wine_env "$dpi_prefix"
+  if [ ! -f "$dpi_prefix/.initialised" ]; then
+    rm -rf "$dpi_prefix"
+    cp -a "$prefix" "$dpi_prefix"
+    rm "$dpi_prefix/.initialised"
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f </dev/null >/dev/null 2>&1
+    wineserver -w
+    touch "$dpi_prefix/.initialised"
+  fi
+  serve_prefix "$session/dpi$dpi.env"
+}
+
+stop_dpi_quietly() {
+  if [ -f "$1" ]; then
+    (source "$1" && wineserver -k) >/dev/null 2>&1 || true
+    rm -f "$1"
+  fi
 }
 
 stop_quietly() {
+  local env_file
+  for env_file in "$session"/dpi*.env; do
+    stop_dpi_quietly "$env_file"
+  done
   if [ -f "$session/env" ]; then
     (source "$session/env" && wineserver -k) >/dev/null 2>&1 || true
   fi
@@ -63,8 +104,10 @@ stop_quietly() {
   rm -rf "$session"
 }
 
-case $action in
-  start) start ;;
-  stop) stop_quietly ;;
-  *) echo "usage: $0 start|stop BUILD_DIR" >&2; exit 2 ;;
+case $action/${dpi:+dpi} in
+  start/) start ;;
+  stop/) stop_quietly ;;
+  start/dpi) start_dpi ;;
+  stop/dpi) stop_dpi_quietly "$session/dpi$dpi.env" ;;
+  *) echo "usage: $0 start|stop BUILD_DIR [DPI]" >&2; exit 2 ;;
 esac

@@ -36,13 +36,6 @@ TEST_F(MainWindowLayoutTest, FixedSizeDialogWindowWithTheMenusCaption) {
   EXPECT_TRUE(menu.messages.boxes.empty());
 }
 
-// The cursor a control shows, as the window sets it when the mouse rests there.
-HCURSOR CursorOver(HWND control) {
-  SetCursor(LoadCursor(nullptr, IDC_ARROW));
-  SendMessageW(control, WM_SETCURSOR, reinterpret_cast<WPARAM>(control), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-  return GetCursor();
-}
-
 TEST_F(MainWindowLayoutTest, HandOverButtonsBannerAndPagesZoomOverThePreview) {
   const MainWindowControls& c = menu.Controls();
   const HCURSOR hand = LoadCursor(nullptr, IDC_HAND);

@@ -68,6 +68,22 @@ LOGFONTW ControlFont(HWND control) {
 std::string FontFace(HWND control) { return ToUtf8(ControlFont(control).lfFaceName); }
 int FontHeight(HWND control) { return ControlFont(control).lfHeight; }
 
+TEXTMETRICW FontMetrics(HWND control) {
+  const HDC dc = GetDC(control);
+  const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
+  SelectObject(dc, old);
+  ReleaseDC(control, dc);
+  return metrics;
+}
+
+HCURSOR CursorOver(HWND control) {
+  SetCursor(LoadCursor(nullptr, IDC_ARROW));
+  SendMessageW(control, WM_SETCURSOR, reinterpret_cast<WPARAM>(control), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  return GetCursor();
+}
+
 void PumpMessages(DWORD milliseconds) {
   const DWORD end = GetTickCount() + milliseconds;
   do {

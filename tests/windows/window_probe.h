@@ -29,6 +29,10 @@ COLORREF ControlTextColour(HWND control);
 // The face name and height of the control's font.
 std::string FontFace(HWND control);
 int FontHeight(HWND control);
+// The metrics of the control's font as it draws its text.
+TEXTMETRICW FontMetrics(HWND control);
+// The cursor a control shows, as its window sets it when the mouse rests there.
+HCURSOR CursorOver(HWND control);
 // Processes the thread's pending messages and those that arrive within the time.
 void PumpMessages(DWORD milliseconds = 0);
 
