@@ -174,8 +174,8 @@ copy_to_folder() {
     [ "$force" = 1 ] || refuse "$target isn't empty; empty it, or copy over it with --force"
     say "$target isn't empty; copying over it (--force)"
   fi
-  cp -RL --preserve=timestamps "$root/." "$target/"
-  for name in "${additions[@]}"; do cp "$stage/$name" "$target/$name"; done
+  cp -RL --preserve=timestamps "$root/." "$target/" || cannot "copying to $target failed"
+  for name in "${additions[@]}"; do cp "$stage/$name" "$target/$name" || cannot "copying to $target failed"; done
   say "copied the medium to $target, label $label"
 }
 
