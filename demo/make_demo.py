@@ -100,7 +100,7 @@ class Program:
         self.name = name              # display name, unique
         self.installed = installed    # registered exe name, or empty
         self.picture = picture        # relative to autorun/, or empty
-        self.info = info              # relative to autorun/
+        self.info = info              # relative to autorun/, or empty
         self.run_source = run_source  # "hello" or a file under texts/
         self.info_source = info_source  # file under texts/infos/, None: left out
 
@@ -111,9 +111,8 @@ class Program:
 # The records of the two groups alternate in the file, so the menu shows
 # that a group keeps the file order of its programs even when they are not
 # next to each other. "Lies mich zuerst" opens a document instead of a
-# program and has no picture; "Schach für Einsteiger" names a description
-# file that is not on the medium, and its picture has its extension in
-# capitals; "Würfelspiel" has no installed name; "Weltuhr" lives in a
+# program and has no picture; "Schach für Einsteiger" has no description
+# (the menu says so), and its picture has its extension in capitals; "Würfelspiel" has no installed name; "Weltuhr" lives in a
 # folder whose name has a blank.
 PROGRAMS = [
     Program("Werkzeuge", r"programme\rechner\setup.exe", "Taschenrechner Plus",
@@ -131,7 +130,7 @@ PROGRAMS = [
     Program("Werkzeuge", r"programme\packer\install.exe", "Dateipacker",
             "pandordemo-packer.exe", "packer.bmp", "packer.txt", "hello", "packer.txt"),
     Program("Spiele", r"programme\spiele\schach.exe", "Schach für Einsteiger",
-            "pandordemo-schach.exe", "schach.JPG", "schach.txt", "hello", None),
+            "pandordemo-schach.exe", "schach.JPG", "", "hello", None),
     Program("", r"programme\Welt Uhr\weltuhr.exe", "Weltuhr",
             "pandordemo-weltuhr.exe", "uhr.emf", "uhr.txt", "hello", "uhr.txt"),
 ]

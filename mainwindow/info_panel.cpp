@@ -6,6 +6,7 @@
 #include "mainwindow/main_window.h"
 #include "menu/description.h"
 #include "menu/menu_error.h"
+#include "menu/menu_messages.h"
 #include "platform/picture.h"
 #include "platform/text.h"
 #include "platform/wait_cursor.h"
@@ -13,7 +14,6 @@
 namespace pandor {
 namespace {
 
-constexpr char kNoDescription[] = "Keine Infos vorhanden";
 constexpr wchar_t kGroupText[] = L"Programm-Gruppe";
 constexpr wchar_t kPictureTab[] = L"Bild";
 constexpr int kInfoPage = 0;
@@ -42,7 +42,7 @@ void MainWindow::ShowProgramInformation(const ProgramEntry& program) {
   if (FileExists(services_.files, description)) {
     ShowDescriptionText(FromAnsi(DescriptionText(services_.files.ReadWhole(description))));
   } else {
-    ShowDescriptionText(FromAnsi(kNoDescription));
+    ShowDescriptionText(FromUtf8(kNoDescriptionText));
   }
 
   const std::string picture = state_.folder.menuDir + program.picture;

@@ -1,11 +1,11 @@
 // Starting the medium's programs and browsing the medium.
 #include "mainwindow/main_window.h"
+#include "menu/menu_messages.h"
 #include "platform/program_launcher.h"
 
 namespace pandor {
 namespace {
 
-constexpr char kStartFailed[] = "Fehler: Datei nicht gefunden! Starten Sie menubau.exe.";
 constexpr INT_PTR kShellSuccessAbove = 32;
 
 }  // namespace
@@ -19,7 +19,7 @@ void MainWindow::StartSelectedProgram() {
   if (!program) return;
   const INT_PTR result = LaunchProgram(services_.shell, services_.installedPrograms, hwnd_, state_.folder.appDir,
                                        program->runFile, program->installedName);
-  if (result <= kShellSuccessAbove) services_.messages.Dialog(kStartFailed);
+  if (result <= kShellSuccessAbove) services_.messages.Dialog(kStartFailedText);
 }
 
 void MainWindow::sbtnExploreClick() { BrowseMedium(services_.shell, hwnd_, state_.folder.appDir); }

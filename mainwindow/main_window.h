@@ -14,6 +14,7 @@
 #include "menu/menu_folder.h"
 #include "menu/menu_tree.h"
 #include "menu/settings.h"
+#include "menu/start_up_settings.h"
 #include "platform/handle.h"
 #include "platform/installed_programs.h"
 #include "platform/messages.h"
@@ -136,9 +137,11 @@ class MainWindow {
   enum class StartUp { Continue, EndProgram };
   StartUp FormCreate(const std::string& programPath);
   void ApplySettings();
+  void ApplySetting(SettingsLine line, const SettingValue& value, const std::string& sound);
   void ApplyBackgroundColour(COLORREF colour);
   void ApplyMenuFont();
-  void StartSound();
+  // Plays the existing start-up sound (ANSI path), looping it if asked.
+  void StartSound(const std::string& sound, bool loop);
   void BuildMenuTree();
 
   // Layout, in main_window_layout.cpp.

@@ -11,11 +11,8 @@ constexpr UINT kSoundPeriod = 1000;
 
 }  // namespace
 
-void MainWindow::StartSound() {
+void MainWindow::StartSound(const std::string& sound, bool loop) {
   state_.loopSound = false;
-  const std::string sound = state_.folder.appDir + "autorun\\" + kStartupSoundFile;
-  if (!FileExists(services_.files, sound)) return;
-  const bool loop = state_.settings.IsSet(kSoundLoopLine);
   try {
     services_.sound.Open(sound);
     services_.sound.Play();

@@ -8,6 +8,8 @@
 #include "mainwindow/control_ids.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/panel.h"
+#include "menu/menu_messages.h"
+#include "menu/start_up_settings.h"
 #include "platform/colours.h"
 #include "platform/text.h"
 #include "resources/resource_ids.h"
@@ -15,9 +17,6 @@
 namespace pandor {
 namespace {
 
-constexpr char kMissingFilesText[] = "Autostarten fehlgeschlagen filelist.dat oder options.dat niet gevonden";
-constexpr char kMissingFilesCaption[] = "Debug";
-constexpr char kWrongVersionText[] = "Fehler!\r\rDie Datei \"options.dat\" liegt in falscher Version vor!";
 constexpr UINT kTickerPeriod = 200;
 
 }  // namespace
@@ -46,53 +45,88 @@ MainWindow::StartUp MainWindow::FormCreate(const std::string& programPath) {
 }
 
 void MainWindow::ApplySettings() {
-  const Settings& settings = state_.settings;
+  const std::string sound = StartupSoundPath(state_.folder);
+  const bool soundExists = FileExists(services_.files, sound);
+  ReadStartUpSettings(state_.settings, soundExists,
+                      [&](SettingsLine line, const SettingValue& value) { ApplySetting(line, value, sound); });
 
-  ApplyBackgroundColour(ToColorRef(settings.Colour(kBackgroundColourLine)));
-  if (settings.Text(kInfoPanelShownLine) == "0") ToggleInfoPanel();
-  descriptionText_ = ToColorRef(settings.Colour(kDescriptionColourLine));
-  InvalidateRect(controls_.mDesc, nullptr, TRUE);
-
-  const std::string& caption = settings.Text(kCaptionLine);
-  if (!caption.empty()) SetWindowTextW(hwnd_, FromAnsi(caption).c_str());
-
-  const std::wstring banner = FromAnsi(settings.Text(kBannerTextLine));
-  SetWindowTextW(controls_.lblWelcome, banner.c_str());
-  SetWindowTextW(controls_.lblShadow, banner.c_str());
-  bannerText_ = ToColorRef(settings.Colour(kBannerTextColourLine));
-  bannerShadow_ = ToColorRef(settings.Colour(kBannerShadowColourLine));
-  InvalidateRect(controls_.pWillkommen, nullptr, TRUE);
-  Panel::SetColour(controls_.pWillkommen, ToColorRef(settings.Colour(kBannerPanelColourLine)));
-
-  state_.tickerText = settings.Text(kStatusTextLine);
-  if (settings.IsSet(kTickerSwitchLine)) {
-    state_.tickerPos = 0;
-    SetTimer(hwnd_, kScrollTimer, kTickerPeriod, nullptr);
-  } else {
-    SetStatusText(FromAnsi(state_.tickerText));
-  }
-
-  lstrcpynW(menuFontSpec_.lfFaceName, FromAnsi(settings.Text(kMenuFontNameLine)).c_str(), LF_FACESIZE);
-  ApplyMenuFont();
-  const HDC screen = GetDC(nullptr);
-  menuFontSpec_.lfHeight = -MulDiv(settings.Integer(kMenuFontSizeLine), GetDeviceCaps(screen, LOGPIXELSY), 72);
-  ReleaseDC(nullptr, screen);
-  ApplyMenuFont();
-  SendMessageW(controls_.tvMenu, TVM_SETTEXTCOLOR, 0,
-               static_cast<LPARAM>(ToColorRef(settings.Colour(kMenuFontColourLine))));
-
-  StartSound();
-
-  state_.hoverEffects = settings.IsSet(kHoverEffectsLine);
-  state_.iconStyle = settings.Integer(kIconStyleLine);
-  treeView_.SetIconStyle(state_.iconStyle);
-
-  state_.welcomeLines = settings.WelcomeLines();
+  state_.welcomeLines = state_.settings.WelcomeLines();
   ShowDescription(state_.welcomeLines);
   state_.welcomeShown = true;
 
   BuildMenuTree();
   if (state_.menuTree.Empty()) EnableWindow(controls_.tvMenu, FALSE);
+}
+
+void MainWindow::ApplySetting(SettingsLine line, const SettingValue& value, const std::string& sound) {
+  switch (line) {
+    case kBackgroundColourLine:
+      ApplyBackgroundColour(ToColorRef(value.colour));
+      break;
+    case kInfoPanelShownLine:
+      if (value.on) ToggleInfoPanel();
+      break;
+    case kDescriptionColourLine:
+      descriptionText_ = ToColorRef(value.colour);
+      InvalidateRect(controls_.mDesc, nullptr, TRUE);
+      break;
+    case kCaptionLine:
+      if (!value.text->empty()) SetWindowTextW(hwnd_, FromAnsi(*value.text).c_str());
+      break;
+    case kBannerTextLine: {
+      const std::wstring banner = FromAnsi(*value.text);
+      SetWindowTextW(controls_.lblWelcome, banner.c_str());
+      SetWindowTextW(controls_.lblShadow, banner.c_str());
+      break;
+    }
+    case kBannerTextColourLine:
+      bannerText_ = ToColorRef(value.colour);
+      break;
+    case kBannerShadowColourLine:
+      bannerShadow_ = ToColorRef(value.colour);
+      InvalidateRect(controls_.pWillkommen, nullptr, TRUE);
+      break;
+    case kBannerPanelColourLine:
+      Panel::SetColour(controls_.pWillkommen, ToColorRef(value.colour));
+      break;
+    case kStatusTextLine:
+      state_.tickerText = *value.text;
+      break;
+    case kTickerSwitchLine:
+      if (value.on) {
+        state_.tickerPos = 0;
+        SetTimer(hwnd_, kScrollTimer, kTickerPeriod, nullptr);
+      } else {
+        SetStatusText(FromAnsi(state_.tickerText));
+      }
+      break;
+    case kMenuFontNameLine:
+      lstrcpynW(menuFontSpec_.lfFaceName, FromAnsi(*value.text).c_str(), LF_FACESIZE);
+      ApplyMenuFont();
+      break;
+    case kMenuFontSizeLine: {
+      const HDC screen = GetDC(nullptr);
+      menuFontSpec_.lfHeight = -MulDiv(value.integer, GetDeviceCaps(screen, LOGPIXELSY), 72);
+      ReleaseDC(nullptr, screen);
+      ApplyMenuFont();
+      break;
+    }
+    case kMenuFontColourLine:
+      SendMessageW(controls_.tvMenu, TVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(ToColorRef(value.colour)));
+      break;
+    case kSoundLoopLine:
+      StartSound(sound, value.on);
+      break;
+    case kHoverEffectsLine:
+      state_.hoverEffects = value.on;
+      break;
+    case kIconStyleLine:
+      state_.iconStyle = value.integer;
+      treeView_.SetIconStyle(state_.iconStyle);
+      break;
+    default:
+      break;
+  }
 }
 
 void MainWindow::ApplyBackgroundColour(COLORREF colour) {

@@ -12,6 +12,8 @@ MenuFolder MenuFolderFor(const std::string& programPath) {
   return folder;
 }
 
+std::string StartupSoundPath(const MenuFolder& folder) { return folder.appDir + "autorun\\" + kStartupSoundFile; }
+
 bool DefinitionFilesPresent(const FileSource& files, const MenuFolder& folder) {
   return FileExists(files, folder.menuDir + kFileListFile) && FileExists(files, folder.menuDir + kOptionsFile);
 }

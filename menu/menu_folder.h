@@ -19,6 +19,9 @@ struct MenuFolder {
 // From the program file's full path.
 MenuFolder MenuFolderFor(const std::string& programPath);
 
+// AppDir + "autorun\startup.wav": the menu folder's sound, by its own way there.
+std::string StartupSoundPath(const MenuFolder& folder);
+
 // Both definition files must be there; filelist.dat is looked at first.
 bool DefinitionFilesPresent(const FileSource& files, const MenuFolder& folder);
 

@@ -22,11 +22,17 @@ IntegerColour Settings::Colour(int line) const {
   return IntegerColour{static_cast<uint32_t>(Integer(line))};
 }
 
-LineList Settings::WelcomeLines() const {
+int Settings::WelcomeMarkerLine() const {
   for (size_t i = 0; i < lines_.size(); ++i) {
-    if (SameTextIgnoringCase(lines_[i], kWelcomeMarker)) return LineList(lines_.begin() + static_cast<std::ptrdiff_t>(i + 1), lines_.end());
+    if (SameTextIgnoringCase(lines_[i], kWelcomeMarker)) return static_cast<int>(i);
   }
-  return {};
+  return -1;
+}
+
+LineList Settings::WelcomeLines() const {
+  const int marker = WelcomeMarkerLine();
+  if (marker < 0) return {};
+  return LineList(lines_.begin() + marker + 1, lines_.end());
 }
 
 }  // namespace pandor

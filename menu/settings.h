@@ -47,11 +47,13 @@ class Settings {
   // Switches compare exactly: " 1", "1 " and "ja" are not "1".
   bool IsSet(int line) const { return Text(line) == "1"; }
 
-  // Every line after the first one that reads "[HELLO!]" ignoring case;
-  // empty without a marker.
+  // The first line that reads "[HELLO!]" ignoring case, or -1.
+  int WelcomeMarkerLine() const;
+  // Every line after the marker line; empty without a marker.
   LineList WelcomeLines() const;
 
   bool Empty() const { return lines_.empty(); }
+  int LineCount() const { return static_cast<int>(lines_.size()); }
 
  private:
   LineList lines_;

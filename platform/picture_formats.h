@@ -3,7 +3,6 @@
 // share. Each takes the whole file's bytes and throws MenuError with the
 // format's own text when they don't decode.
 
-#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -24,15 +23,5 @@ std::unique_ptr<Picture> LoadMetafilePicture(const std::string& file);
 // "jpg" and "jpeg": the header is read now, the picture decoded at the first
 // drawing; errors are "JPEG error #n" with the decoder's message number.
 std::unique_ptr<Picture> LoadJpegPicture(std::string file);
-
-// Little-endian fields of a file; the caller has checked the bounds.
-inline uint16_t ReadU16(const std::string& bytes, size_t at) {
-  return static_cast<uint16_t>(static_cast<unsigned char>(bytes[at]) | static_cast<unsigned char>(bytes[at + 1]) << 8);
-}
-inline uint32_t ReadU32(const std::string& bytes, size_t at) {
-  return ReadU16(bytes, at) | static_cast<uint32_t>(ReadU16(bytes, at + 2)) << 16;
-}
-inline int16_t ReadI16(const std::string& bytes, size_t at) { return static_cast<int16_t>(ReadU16(bytes, at)); }
-inline int32_t ReadI32(const std::string& bytes, size_t at) { return static_cast<int32_t>(ReadU32(bytes, at)); }
 
 }  // namespace pandor

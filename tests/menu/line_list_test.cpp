@@ -34,5 +34,16 @@ INSTANTIATE_TEST_SUITE_P(
         SplitCase{"HighBytesUntouched", "Gr\xFC\xDF" "e\r\n", {"Gr\xFC\xDF" "e"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST(SplitLinesTest, TellsHowEachLineEnded) {
+  std::vector<LineEnd> ends;
+  EXPECT_EQ(SplitLines("a\r\nb\nc\rd", &ends), (LineList{"a", "b", "c", "d"}));
+  EXPECT_EQ(ends, (std::vector<LineEnd>{LineEnd::kCrLf, LineEnd::kLf, LineEnd::kCr, LineEnd::kNone}));
+  // LF CR: a line ended by LF, then an empty one ended by CR.
+  EXPECT_EQ(SplitLines("a\n\rb", &ends), (LineList{"a", "", "b"}));
+  EXPECT_EQ(ends, (std::vector<LineEnd>{LineEnd::kLf, LineEnd::kCr, LineEnd::kNone}));
+  SplitLines("", &ends);
+  EXPECT_TRUE(ends.empty());
+}
+
 }  // namespace
 }  // namespace pandor

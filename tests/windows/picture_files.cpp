@@ -5,9 +5,6 @@
 #include <cstdlib>
 #include <stdexcept>
 
-// clang-format off
-#include <jpeglib.h>
-// clang-format on
 
 namespace pandor::testing {
 namespace {
@@ -104,17 +101,6 @@ TestImage Quadrants(int width, int height, COLORREF topLeft, COLORREF topRight, 
     }
   }
   return image;
-}
-
-ByteWriter& ByteWriter::U8(unsigned value) {
-  data_ += static_cast<char>(value & 0xFF);
-  return *this;
-}
-ByteWriter& ByteWriter::U16(unsigned value) { return U8(value).U8(value >> 8); }
-ByteWriter& ByteWriter::U32(uint32_t value) { return U16(value & 0xFFFF).U16(value >> 16); }
-ByteWriter& ByteWriter::Bytes(const std::string& bytes) {
-  data_ += bytes;
-  return *this;
 }
 
 const char* NameOf(BitmapLayout layout) {
@@ -344,81 +330,23 @@ std::string EnhancedMetafile(const std::vector<FilledRect>& rects, const RECT& f
 }
 
 std::string JpegFile(const TestImage& image, const JpegOptions& options) {
-  jpeg_compress_struct info{};
-  jpeg_error_mgr errors{};
-  info.err = jpeg_std_error(&errors);
-  jpeg_create_compress(&info);
-  unsigned char* buffer = nullptr;
-  unsigned long size = 0;
-  jpeg_mem_dest(&info, &buffer, &size);
-  info.image_width = image.width;
-  info.image_height = image.height;
-  switch (options.colours) {
-    case JpegColours::kRgb:
-      info.input_components = 3;
-      info.in_color_space = JCS_RGB;
-      break;
-    case JpegColours::kGrey:
-      info.input_components = 1;
-      info.in_color_space = JCS_GRAYSCALE;
-      break;
-    case JpegColours::kAdobeCmyk:
-      info.input_components = 4;
-      info.in_color_space = JCS_CMYK;
-      break;
-  }
-  jpeg_set_defaults(&info);
-  jpeg_set_quality(&info, options.quality, TRUE);
-  if (options.progressive) jpeg_simple_progression(&info);
-  jpeg_start_compress(&info, TRUE);
-  std::vector<unsigned char> row;
-  while (info.next_scanline < info.image_height) {
-    row.clear();
-    for (int x = 0; x < image.width; ++x) {
-      const COLORREF c = image.At(x, static_cast<int>(info.next_scanline));
-      switch (options.colours) {
-        case JpegColours::kRgb: row.insert(row.end(), {uint8_t(Red(c)), uint8_t(Green(c)), uint8_t(Blue(c))}); break;
-        case JpegColours::kGrey:
-          row.push_back(static_cast<uint8_t>((Red(c) * 299 + Green(c) * 587 + Blue(c) * 114) / 1000));
-          break;
-        // Adobe stores CMYK inverted: with no black, the inverted cyan is the red.
-        case JpegColours::kAdobeCmyk:
-          row.insert(row.end(), {uint8_t(Red(c)), uint8_t(Green(c)), uint8_t(Blue(c)), 255});
-          break;
-      }
+  std::vector<uint8_t> samples;
+  for (COLORREF c : image.pixels) {
+    switch (options.colours) {
+      case JpegColours::kRgb: samples.insert(samples.end(), {uint8_t(Red(c)), uint8_t(Green(c)), uint8_t(Blue(c))}); break;
+      case JpegColours::kGrey:
+        samples.push_back(static_cast<uint8_t>((Red(c) * 299 + Green(c) * 587 + Blue(c) * 114) / 1000));
+        break;
+      // Adobe stores CMYK inverted: with no black, the inverted cyan is the red.
+      case JpegColours::kAdobeCmyk:
+        samples.insert(samples.end(), {uint8_t(Red(c)), uint8_t(Green(c)), uint8_t(Blue(c)), 255});
+        break;
     }
-    JSAMPROW pointer = row.data();
-    jpeg_write_scanlines(&info, &pointer, 1);
   }
-  jpeg_finish_compress(&info);
-  std::string file(reinterpret_cast<const char*>(buffer), size);
-  jpeg_destroy_compress(&info);
-  std::free(buffer);
-  return file;
-}
-
-size_t JpegSegment(const std::string& jpeg, unsigned char marker) {
-  for (size_t at = 2; at + 4 <= jpeg.size();) {
-    if (static_cast<unsigned char>(jpeg[at]) != 0xFF) throw std::runtime_error("not a JPEG segment");
-    if (static_cast<unsigned char>(jpeg[at + 1]) == marker) return at;
-    at += 2 + (static_cast<unsigned char>(jpeg[at + 2]) << 8 | static_cast<unsigned char>(jpeg[at + 3]));
-  }
-  throw std::runtime_error("JPEG segment not found");
-}
-
-size_t JpegScanStart(const std::string& jpeg) {
-  const size_t sos = JpegSegment(jpeg, 0xDA);
-  return sos + 2 + (static_cast<unsigned char>(jpeg[sos + 2]) << 8 | static_cast<unsigned char>(jpeg[sos + 3]));
-}
-
-std::string NoiseBytes(size_t count) {
-  std::string bytes;
-  uint32_t state = 0x1234567;
-  while (bytes.size() < count) {
-    state = state * 1664525u + 1013904223u;
-    bytes += static_cast<char>(state >> 24);
-  }
-  return bytes;
+  const JpegSamples kind = options.colours == JpegColours::kRgb    ? JpegSamples::kRgb
+                           : options.colours == JpegColours::kGrey ? JpegSamples::kGrey
+                                                                   : JpegSamples::kCmyk;
+  return EncodeJpeg(image.width, image.height, kind, samples, options.quality, options.progressive);
 }
 
 }  // namespace pandor::testing

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/menu/test_bytes.h"
+
 namespace pandor::testing {
 
 // In an icon's pixels: a transparent pixel.
@@ -25,20 +27,6 @@ struct TestImage {
 // Four equal quadrants: top left, top right, bottom left, bottom right.
 TestImage Quadrants(int width, int height, COLORREF topLeft, COLORREF topRight, COLORREF bottomLeft,
                     COLORREF bottomRight);
-
-// Little-endian bytes.
-class ByteWriter {
- public:
-  ByteWriter& U8(unsigned value);
-  ByteWriter& U16(unsigned value);
-  ByteWriter& U32(uint32_t value);
-  ByteWriter& Bytes(const std::string& bytes);
-  const std::string& Data() const { return data_; }
-  size_t Size() const { return data_.size(); }
-
- private:
-  std::string data_;
-};
 
 enum class BitmapLayout {
   kRgb24,         // Windows 3 header, rows bottom-up
@@ -91,13 +79,5 @@ struct JpegOptions {
   int quality = 95;
 };
 std::string JpegFile(const TestImage& image, const JpegOptions& options = {});
-
-// Where a JPEG file's first scan data begins, just after its SOS segment.
-size_t JpegScanStart(const std::string& jpeg);
-// The offset of the first segment with the given marker (the 0xFF byte).
-size_t JpegSegment(const std::string& jpeg, unsigned char marker);
-
-// Bytes that no format takes for its own, the same every run.
-std::string NoiseBytes(size_t count);
 
 }  // namespace pandor::testing

@@ -1,0 +1,62 @@
+#pragma once
+// The medium being checked, as the menu finds its files on Windows or on a CD:
+// names ignore letter case, Windows drops trailing blanks and full stops from
+// each part of a name, ".." above the root stays at the root, and a name with
+// wildcards stands for its first match. The menu's own paths are kept: the
+// medium's root stands as drive D:, so the menu's paths read "D:\autorun\...".
+
+#include <cstdint>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "menu/file_source.h"
+
+namespace pandor::check {
+
+// The medium's root as the menu's paths name it.
+constexpr const char* kMediumRoot = "D:\\";
+
+struct FileLookup {
+  bool found = false;         // an entry of that name
+  bool isFolder = false;
+  bool exactCase = true;      // found letter for letter, as a case-sensitive copy needs it
+  bool leavesMedium = false;  // ".." reaches above the medium's root
+  std::string relative;       // below the root, "/" between parts, UTF-8: as on disk when found
+  std::filesystem::path path;
+};
+
+class MediumFiles : public FileSource {
+ public:
+  explicit MediumFiles(std::filesystem::path root) : root_(std::move(root)) {}
+
+  // A path as the menu builds it (ANSI bytes, starting with kMediumRoot).
+  FileLookup Lookup(const std::string& menuPath) const;
+
+  bool FirstMatchIsFile(const std::string& name) const override;
+  std::string ReadWhole(const std::string& path) const override;
+
+  // Every file below the root.
+  uint64_t TotalBytes() const;
+
+ private:
+  struct Entry {
+    std::string name;  // in Windows-1252; empty when the name has no such spelling
+    std::filesystem::path path;
+    bool isFolder = false;
+  };
+  struct Listing {
+    std::vector<Entry> entries;  // sorted by name
+    std::unordered_multimap<std::string, size_t> byKey;
+  };
+  const Listing& ListingOf(const std::filesystem::path& folder) const;
+  // The entries of the folder the part names, the exact spelling first.
+  std::vector<const Entry*> Matches(const Listing& listing, const std::string& part) const;
+
+  std::filesystem::path root_;
+  mutable std::map<std::filesystem::path, Listing> listings_;
+};
+
+}  // namespace pandor::check

@@ -1,0 +1,51 @@
+#include "menu/start_up_settings.h"
+
+namespace pandor {
+namespace {
+
+const StartUpSetting kReadingOrder[] = {
+    {kBackgroundColourLine, SettingKind::kColour, "die Hintergrundfarbe"},
+    {kInfoPanelShownLine, SettingKind::kSwitchZero, "das Einklappen der Infos"},
+    {kDescriptionColourLine, SettingKind::kColour, "die Textfarbe der Beschreibung"},
+    {kCaptionLine, SettingKind::kText, "die Fensterüberschrift"},
+    {kBannerTextLine, SettingKind::kText, "den Bannertext"},
+    {kBannerTextColourLine, SettingKind::kColour, "die Farbe des Bannertexts"},
+    {kBannerShadowColourLine, SettingKind::kColour, "die Schattenfarbe des Banners"},
+    {kBannerPanelColourLine, SettingKind::kColour, "die Farbe des Banners"},
+    {kStatusTextLine, SettingKind::kText, "den Text der Statuszeile"},
+    {kTickerSwitchLine, SettingKind::kSwitchOne, "den Lauftext"},
+    {kMenuFontNameLine, SettingKind::kText, "die Schriftart des Menüs"},
+    {kMenuFontSizeLine, SettingKind::kInteger, "die Schriftgröße des Menüs"},
+    {kMenuFontColourLine, SettingKind::kColour, "die Schriftfarbe des Menüs"},
+    {kSoundLoopLine, SettingKind::kSwitchOne, "den Startklang"},
+    {kHoverEffectsLine, SettingKind::kSwitchOne, "die Hover-Farben der Knöpfe"},
+    {kIconStyleLine, SettingKind::kInteger, "den Symbolstil der Programme"},
+};
+
+}  // namespace
+
+std::vector<StartUpSetting> StartUpSettings(bool startupSoundExists) {
+  std::vector<StartUpSetting> settings;
+  for (const StartUpSetting& setting : kReadingOrder) {
+    if (setting.line != kSoundLoopLine || startupSoundExists) settings.push_back(setting);
+  }
+  return settings;
+}
+
+SettingValue ReadSetting(const Settings& settings, const StartUpSetting& setting) {
+  SettingValue value;
+  value.text = &settings.Text(setting.line);
+  switch (setting.kind) {
+    case SettingKind::kColour:
+      value.colour = settings.Colour(setting.line);
+      value.integer = static_cast<int32_t>(value.colour.value);
+      break;
+    case SettingKind::kInteger: value.integer = settings.Integer(setting.line); break;
+    case SettingKind::kText: break;
+    case SettingKind::kSwitchOne: value.on = settings.IsSet(setting.line); break;
+    case SettingKind::kSwitchZero: value.on = *value.text == "0"; break;
+  }
+  return value;
+}
+
+}  // namespace pandor

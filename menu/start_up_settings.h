@@ -1,0 +1,52 @@
+#pragma once
+// How the start-up reads options.dat: lines 1 to 16 in a fixed order, each as
+// its kind. The first line that is missing or malformed stops the start-up
+// there; everything read before it has taken effect.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "menu/integer_colour.h"
+#include "menu/settings.h"
+
+namespace pandor {
+
+enum class SettingKind {
+  kColour,      // integer colour
+  kInteger,
+  kText,
+  kSwitchOne,   // on when it reads exactly "1"
+  kSwitchZero,  // on when it reads exactly "0"
+};
+
+struct StartUpSetting {
+  SettingsLine line;
+  SettingKind kind;
+  const char* gives;  // what the window takes from it, in German, as "ohne" takes it ("den Bannertext")
+};
+
+// In reading order; the sound loop switch only when the start-up sound exists.
+std::vector<StartUpSetting> StartUpSettings(bool startupSoundExists);
+
+struct SettingValue {
+  const std::string* text = nullptr;  // the line as written
+  int32_t integer = 0;                // integers and colours
+  IntegerColour colour;               // colours
+  bool on = false;                    // switches
+};
+
+// The line read as its kind: throws ListIndexError for a line the file
+// doesn't have, InvalidIntegerError for an integer or colour that isn't one.
+SettingValue ReadSetting(const Settings& settings, const StartUpSetting& setting);
+
+// Reads the lines in order, handing each value to apply(line, value) as soon
+// as it is read; stops with the first line's error.
+template <typename Apply>
+void ReadStartUpSettings(const Settings& settings, bool startupSoundExists, const Apply& apply) {
+  for (const StartUpSetting& setting : StartUpSettings(startupSoundExists)) {
+    apply(setting.line, ReadSetting(settings, setting));
+  }
+}
+
+}  // namespace pandor
