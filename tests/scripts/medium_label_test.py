@@ -35,12 +35,6 @@ class LabelFormsTest(unittest.TestCase):
                 self.assertEqual(joliet, medium_label.joliet_volume_id(label))
                 self.assertEqual(inf, medium_label.autorun_inf_label(label))
 
-    def test_iso_volume_id_is_d_characters_within_32(self):
-        for label, _, _, _ in self.CASES:
-            iso = medium_label.iso_volume_id(label)
-            self.assertLessEqual(len(iso), 32)
-            self.assertRegex(iso, r"^[A-Z0-9]([A-Z0-9_]*[A-Z0-9])?$")
-
     def test_autorun_inf_has_four_lines_with_cr_lf(self):
         self.assertEqual(b"[autorun]\r\nopen=autorun.exe\r\nicon=autorun.exe,0\r\nlabel=Gr\xfc\xdfe\r\n",
                          medium_label.autorun_inf("Grüße"))
