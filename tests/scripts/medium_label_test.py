@@ -1,0 +1,98 @@
+#!/usr/bin/python3
+"""The medium's label as each format takes it, and the Joliet descriptor patch."""
+
+import os
+import sys
+import tempfile
+import unittest
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts"))
+import medium_label  # noqa: E402
+
+SECTOR = 2048
+
+
+class LabelFormsTest(unittest.TestCase):
+    CASES = [
+        # label, ISO 9660 volume id, Joliet volume id, autorun.inf label= bytes
+        ("Pandor 7 – Demo-CD", "PANDOR_7_DEMO_CD", "Pandor 7 – Demo-", b"Pandor 7 \x96 Demo-CD"),
+        ("Grüße aus Köln", "GRUESSE_AUS_KOELN", "Grüße aus Köln", b"Gr\xfc\xdfe aus K\xf6ln"),
+        ("Élan: Café/Bar; ok?", "ELAN_CAFE_BAR_OK", "Élan_ Café_Bar_", b"\xc9lan: Caf\xe9/Bar; ok?"),
+        ("  --Spiele--  ", "SPIELE", "  --Spiele--", b"  --Spiele--  "),
+        ("Ein sehr langer Name für eine ganze DVD voller Programme", "EIN_SEHR_LANGER_NAME_FUER_EINE_G",
+         "Ein sehr langer", b"Ein sehr langer Name f\xfcr eine ganze DVD voller Programme"),
+        ("Tab\there", "TAB_HERE", "Tab_here", b"Tab_here"),
+        ("Łódź", "LODZ", "Łódź", b"L\xf3dz"),
+        ("日本", "PANDOR7", "日本", b"__"),
+        ("***", "PANDOR7", "PANDOR7", b"PANDOR7"),
+        ("", "PANDOR7", "PANDOR7", b"PANDOR7"),
+    ]
+
+    def test_each_format_takes_what_it_allows(self):
+        for label, iso, joliet, inf in self.CASES:
+            with self.subTest(label=label):
+                self.assertEqual(iso, medium_label.iso_volume_id(label))
+                self.assertEqual(joliet, medium_label.joliet_volume_id(label))
+                self.assertEqual(inf, medium_label.autorun_inf_label(label))
+
+    def test_autorun_inf_has_four_lines_with_cr_lf(self):
+        self.assertEqual(b"[autorun]\r\nopen=autorun.exe\r\nicon=autorun.exe,0\r\nlabel=Gr\xfc\xdfe\r\n",
+                         medium_label.autorun_inf("Grüße"))
+
+
+class ChooseTest(unittest.TestCase):
+    def test_label_then_caption_then_default(self):
+        report = '{"menu": {"caption": "Pandor 7 – Demo-CD"}, "findings": []}'
+        self.assertEqual("Eigenes", medium_label.choose("Eigenes", report))
+        self.assertEqual("Pandor 7 – Demo-CD", medium_label.choose("", report))
+        self.assertEqual("PANDOR7", medium_label.choose("", '{"menu": {"caption": null}, "findings": []}'))
+        self.assertEqual("PANDOR7", medium_label.choose("", '{"menu": {"caption": ""}, "findings": []}'))
+        self.assertEqual("PANDOR7", medium_label.choose("", '{"findings": []}'))
+        self.assertEqual("PANDOR7", medium_label.choose("", "not json"))
+
+
+def descriptor(kind, escapes=b"", volume_id=b""):
+    sector = bytearray(SECTOR)
+    sector[0] = kind
+    sector[1:6] = b"CD001"
+    sector[40:72] = volume_id.ljust(32, b" ")
+    sector[88:88 + len(escapes)] = escapes
+    return bytes(sector)
+
+
+class JolietPatchTest(unittest.TestCase):
+    def test_only_joliet_descriptors_change(self):
+        primary = descriptor(1, volume_id=b"PANDOR_7_DEMO_CD")
+        other_supplementary = descriptor(2, escapes=b"\x1b$B", volume_id=b"OTHER")
+        joliet = descriptor(2, escapes=b"%/E", volume_id="ALT".encode("utf-16-be"))
+        data_after = b"\x55" * SECTOR  # a file's data right after the terminator
+        image = b"\0" * 16 * SECTOR + primary + other_supplementary + joliet + descriptor(255) + data_after
+        with tempfile.NamedTemporaryFile(suffix=".iso", delete=False) as f:
+            f.write(image)
+        try:
+            self.assertEqual(1, medium_label.set_joliet_volume_id(f.name, "Grüße aus Köln 2024"))
+            with open(f.name, "rb") as patched_file:
+                patched = patched_file.read()
+        finally:
+            os.unlink(f.name)
+        self.assertEqual(len(image), len(patched))
+        joliet_at = 18 * SECTOR
+        self.assertEqual("Grüße aus Köln 2".encode("utf-16-be"), patched[joliet_at + 40:joliet_at + 72])
+        self.assertEqual(image[:joliet_at + 40], patched[:joliet_at + 40])
+        self.assertEqual(image[joliet_at + 72:], patched[joliet_at + 72:])
+
+    def test_short_name_is_padded_with_ucs2_blanks(self):
+        image = b"\0" * 16 * SECTOR + descriptor(2, escapes=b"%/@") + descriptor(255)
+        with tempfile.NamedTemporaryFile(suffix=".iso", delete=False) as f:
+            f.write(image)
+        try:
+            medium_label.set_joliet_volume_id(f.name, "CD")
+            with open(f.name, "rb") as patched_file:
+                field = patched_file.read()[16 * SECTOR + 40:16 * SECTOR + 72]
+        finally:
+            os.unlink(f.name)
+        self.assertEqual("CD".encode("utf-16-be") + " ".encode("utf-16-be") * 14, field)
+
+
+if __name__ == "__main__":
+    unittest.main()
