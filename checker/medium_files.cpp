@@ -157,17 +157,34 @@ std::string MediumFiles::ReadWhole(const std::string& path) const {
   return content;
 }
 
-uint64_t MediumFiles::TotalBytes() const {
-  uint64_t total = 0;
-  std::error_code error;
-  for (fs::recursive_directory_iterator it(root_, error), end; !error && it != end; it.increment(error)) {
-    std::error_code sizeError;
-    if (it->is_regular_file(sizeError)) {
-      const uintmax_t size = it->file_size(sizeError);
-      if (!sizeError) total += size;
+MediumFiles::Survey MediumFiles::SurveyMedium() const {
+  Survey survey;
+  std::vector<std::pair<fs::path, std::string>> folders{{root_, ""}};
+  while (!folders.empty()) {
+    const auto [folder, relative] = folders.back();
+    folders.pop_back();
+    const Listing& listing = ListingOf(folder);
+    for (size_t i = 0; i < listing.entries.size(); ++i) {
+      const Entry& entry = listing.entries[i];
+      const std::string name = Joined(relative, entry.path.filename().u8string());
+      std::error_code error;
+      if (entry.isFolder) {
+        if (!fs::is_symlink(entry.path, error)) folders.emplace_back(entry.path, name);
+      } else if (const uintmax_t size = fs::file_size(entry.path, error); !error) {
+        survey.totalBytes += size;
+      }
+      if (entry.name.empty()) continue;
+      const auto [first, last] = listing.byKey.equal_range(CaseBucket(entry.name));
+      for (auto it = first; it != last; ++it) {
+        const Entry& other = listing.entries[it->second];
+        if (it->second < i && SameTextIgnoringCase(other.name, entry.name)) {
+          survey.caseCollisions.emplace_back(Joined(relative, other.path.filename().u8string()), name);
+          break;
+        }
+      }
     }
   }
-  return total;
+  return survey;
 }
 
 }  // namespace pandor::check

@@ -38,8 +38,13 @@ class MediumFiles : public FileSource {
   bool FirstMatchIsFile(const std::string& name) const override;
   std::string ReadWhole(const std::string& path) const override;
 
-  // Every file below the root.
-  uint64_t TotalBytes() const;
+  // Every file below the root, and the names in one folder that differ only
+  // in letter case: Windows, and a CD read by it, can reach only one of them.
+  struct Survey {
+    uint64_t totalBytes = 0;
+    std::vector<std::pair<std::string, std::string>> caseCollisions;  // relative names, UTF-8
+  };
+  Survey SurveyMedium() const;
 
  private:
   struct Entry {

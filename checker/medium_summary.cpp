@@ -86,7 +86,15 @@ void SummariseMenu(const CheckContext& context) {
                         "Das Menü: " + std::to_string(facts.records) + " Programme, " + std::to_string(facts.groups) +
                             " Gruppen; Bilder: " + (pictures.empty() ? "keine" : pictures) + ".",
                         "filelist-dat");
-  facts.mediumBytes = context.files.TotalBytes();
+  const MediumFiles::Survey survey = context.files.SurveyMedium();
+  for (const auto& [first, second] : survey.caseCollisions) {
+    context.findings.Warning(second, 0,
+                             "„" + second + "“ und „" + first +
+                                 "“ unterscheiden sich nur in Groß- und Kleinschreibung: Windows erreicht nur eine "
+                                 "von beiden. Benennen Sie eine um.",
+                             "paths");
+  }
+  facts.mediumBytes = survey.totalBytes;
   const std::string size = "Das Medium belegt " + Megabytes(facts.mediumBytes);
   if (facts.mediumBytes <= kCdBytes) {
     context.findings.Note("", size + ": es passt auf eine CD (700 MB).", "making-a-medium");

@@ -58,7 +58,7 @@ TEST(MediumFilesTest, ReadsWholeFilesAndNamesThoseItCant) {
   } catch (const MenuError& error) {
     EXPECT_STREQ(error.what(), "Datei D:\\autorun\\fehlt.dat kann nicht geöffnet werden");
   }
-  EXPECT_GE(files.TotalBytes(), 5u);
+  EXPECT_GE(files.SurveyMedium().totalBytes, 5u);
 }
 
 }  // namespace

@@ -87,6 +87,16 @@ TEST(ProgramListCheckTest, NamesThatWorkOnlyOnWindowsOrLeaveTheMedium) {
   EXPECT_EQ(warnings[4].shows, "Fehler: Datei nicht gefunden! Starten Sie menubau.exe.");
 }
 
+TEST(ProgramListCheckTest, TwoFilesWhoseNamesDifferOnlyInCase) {
+  MediumFolder medium;
+  medium.Write("setup/Liesmich.txt", "a");
+  medium.Write("setup/LIESMICH.TXT", "b");
+  const std::vector<Finding> warnings = Of(medium.Check(), Severity::kWarning);
+  ASSERT_EQ(warnings.size(), 1u);
+  EXPECT_EQ(warnings[0].file, "setup/Liesmich.txt");
+  EXPECT_NE(warnings[0].message.find("„setup/LIESMICH.TXT“"), std::string::npos);
+}
+
 TEST(ProgramListCheckTest, PicturesTheMenuWillReport) {
   MediumFolder medium;
   const std::string jpeg = testing::PlainJpeg(32, 24);
