@@ -1,7 +1,10 @@
 #include "tests/checker/medium_folder.h"
 
+#include <gtest/gtest.h>
+
 #include <atomic>
 #include <fstream>
+#include <iterator>
 
 #include <unistd.h>
 
@@ -29,6 +32,19 @@ MediumFolder::MediumFolder() {
 MediumFolder::~MediumFolder() {
   std::error_code ignored;
   fs::remove_all(root_, ignored);
+}
+
+check::CheckReport MediumFolder::Check() const {
+  static const std::string reference = [] {
+    std::ifstream file(PANDOR7_SOURCE_DIR "/docs/menu-format.md");
+    return std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  }();
+  check::CheckReport report = check::CheckMedium(root_);
+  for (const check::Finding& finding : report.findings.Sorted()) {
+    EXPECT_NE(reference.find("<a id=\"" + finding.see + "\"></a>"), std::string::npos)
+        << "no section " << finding.see << " in docs/menu-format.md";
+  }
+  return report;
 }
 
 void MediumFolder::Write(const std::string& relative, const std::string& bytes) {
