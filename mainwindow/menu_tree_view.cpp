@@ -25,8 +25,8 @@ LRESULT CALLBACK MenuTreeView::KeySubclass(HWND tree, UINT message, WPARAM wPara
   // The tree view would open the branch one group at a time, each shown.
   if (message == WM_KEYDOWN && wParam == VK_MULTIPLY && !(GetKeyState(VK_CONTROL) & 0x8000)) {
     auto* view = reinterpret_cast<MenuTreeView*>(self);
-    const int node = view->model_ ? view->SelectedNode() : -1;
-    if (node >= 0 && view->model_->Node(node).IsGroup()) view->OpenBranch(node);
+    const int node = view->SelectedNode();
+    if (view->Known(node) && view->model_->Node(node).IsGroup()) view->OpenBranch(node);
     return 0;
   }
   if (message == WM_NCDESTROY) RemoveWindowSubclass(tree, KeySubclass, kKeySubclassId);
@@ -70,25 +70,30 @@ void MenuTreeView::InsertChildren(int node) {
   for (int child : children) InsertItem(child);
 }
 
-void MenuTreeView::SupplyImage(NMTVDISPINFOW& info) {
-  if (!model_ || !(info.item.mask & (TVIF_IMAGE | TVIF_SELECTEDIMAGE))) return;
+bool MenuTreeView::Known(LPARAM node) const {
   // Once the window closes the tree's nodes are released before its items.
-  const auto node = static_cast<size_t>(info.item.lParam);
-  if (node >= shownImages_.size() || node >= model_->Nodes().size()) return;
+  return model_ && node >= 0 && static_cast<size_t>(node) < model_->Nodes().size() &&
+         static_cast<size_t>(node) < items_.size();
+}
+
+void MenuTreeView::SupplyImage(NMTVDISPINFOW& info) {
+  if (!Known(info.item.lParam) || !(info.item.mask & (TVIF_IMAGE | TVIF_SELECTEDIMAGE))) return;
+  const auto node = static_cast<int>(info.item.lParam);
   const bool expanded = (info.item.state & TVIS_EXPANDED) != 0;
-  const int image = ChooseNodeImage(model_->Nodes()[node].IsGroup(), expanded, iconStyle_, shownImages_[node]);
-  shownImages_[node] = image;
+  const int image = ChooseNodeImage(model_->Node(node).IsGroup(), expanded, iconStyle_, shownImages_[static_cast<size_t>(node)]);
+  shownImages_[static_cast<size_t>(node)] = image;
   info.item.iImage = image;
   info.item.iSelectedImage = image;
 }
 
 void MenuTreeView::OnItemExpanding(const NMTREEVIEWW& change) {
-  if (model_ && (change.action & TVE_EXPAND)) InsertChildren(static_cast<int>(change.itemNew.lParam));
+  if (Known(change.itemNew.lParam) && (change.action & TVE_EXPAND))
+    InsertChildren(static_cast<int>(change.itemNew.lParam));
 }
 
 void MenuTreeView::OnItemExpanded(const NMTREEVIEWW& change) {
-  const auto node = static_cast<size_t>(change.itemNew.lParam);
-  if (node < open_.size()) open_[node] = (change.itemNew.state & TVIS_EXPANDED) != 0;
+  if (Known(change.itemNew.lParam))
+    open_[static_cast<size_t>(change.itemNew.lParam)] = (change.itemNew.state & TVIS_EXPANDED) != 0;
 }
 
 int MenuTreeView::SelectedNode() const {

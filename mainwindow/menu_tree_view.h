@@ -56,6 +56,7 @@ class MenuTreeView {
   // items took a quarter of a second.
   LRESULT Call(UINT message, WPARAM wParam, LPARAM lParam) const;
   static LRESULT CALLBACK KeySubclass(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+  bool Known(LPARAM node) const;
   HTREEITEM Item(int node) const { return items_[static_cast<size_t>(node)]; }
   void InsertItem(int node);
   void InsertChildren(int node);
