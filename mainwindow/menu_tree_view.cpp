@@ -78,10 +78,10 @@ bool MenuTreeView::Known(LPARAM node) const {
 
 void MenuTreeView::SupplyImage(NMTVDISPINFOW& info) {
   if (!Known(info.item.lParam) || !(info.item.mask & (TVIF_IMAGE | TVIF_SELECTEDIMAGE))) return;
-  const auto node = static_cast<int>(info.item.lParam);
+  const auto node = static_cast<size_t>(info.item.lParam);
   const bool expanded = (info.item.state & TVIS_EXPANDED) != 0;
-  const int image = ChooseNodeImage(model_->Node(node).IsGroup(), expanded, iconStyle_, shownImages_[static_cast<size_t>(node)]);
-  shownImages_[static_cast<size_t>(node)] = image;
+  const int image = ChooseNodeImage(model_->Nodes()[node].IsGroup(), expanded, iconStyle_, shownImages_[node]);
+  shownImages_[node] = image;
   info.item.iImage = image;
   info.item.iSelectedImage = image;
 }

@@ -18,8 +18,9 @@ std::vector<ProgramRecord> HugeGroup(int programs) {
 std::vector<ProgramRecord> ManyGroups(int groups, int each) {
   std::vector<ProgramRecord> records;
   for (int g = 1; g <= groups; ++g) {
+    const std::string group = "Gruppe " + std::to_string(g);
     for (int n = 1; n <= each; ++n)
-      records.push_back(Program("Gruppe " + std::to_string(g), "Programm " + std::to_string(g) + "." + std::to_string(n)));
+      records.push_back(Program(group, "Programm " + std::to_string(g) + "." + std::to_string(n)));
   }
   return records;
 }

@@ -130,7 +130,7 @@ std::vector<TreeItem> ShownTreeRows(HWND tree) {
   std::vector<TreeItem> rows;
   for (HTREEITEM item = Related(tree, TVGN_ROOT, nullptr); item; item = Related(tree, TVGN_NEXTVISIBLE, item)) {
     int depth = 0;
-    for (HTREEITEM parent = Related(tree, TVGN_PARENT, item); parent; parent = Related(tree, TVGN_PARENT, parent)) ++depth;
+    for (HTREEITEM up = Related(tree, TVGN_PARENT, item); up; up = Related(tree, TVGN_PARENT, up)) ++depth;
     rows.push_back(Describe(tree, item, depth));
   }
   return rows;
