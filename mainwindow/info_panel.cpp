@@ -53,15 +53,10 @@ void MainWindow::ShowProgramInformation(const ProgramEntry& program) {
 }
 
 void MainWindow::ToggleGroup(int node) {
-  // An accordion: at most one group is open, and a click on it closes it.
-  const bool wasExpanded = treeView_.IsExpanded(node);
-  treeView_.CollapseAll();
-  const HTREEITEM item = treeView_.ItemOf(node);
-  if (wasExpanded) {
-    treeView_.CollapseWithDescendants(item);
-  } else {
-    treeView_.ExpandWithDescendants(item);
-  }
+  // An accordion: at most one branch is open, and a click on it closes it.
+  const bool wasOpen = treeView_.IsOpen(node);
+  treeView_.CloseAll();
+  if (!wasOpen) treeView_.OpenBranch(node);
   ShowDescriptionText(kGroupText);
 }
 

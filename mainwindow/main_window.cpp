@@ -217,7 +217,11 @@ LRESULT MainWindow::OnNotify(const NMHDR& header) {
       case TVN_GETDISPINFOW:
         treeView_.SupplyImage(*reinterpret_cast<NMTVDISPINFOW*>(const_cast<NMHDR*>(&header)));
         break;
+      case TVN_ITEMEXPANDINGW:
+        treeView_.OnItemExpanding(*reinterpret_cast<const NMTREEVIEWW*>(&header));
+        break;
       case TVN_ITEMEXPANDEDW:
+        treeView_.OnItemExpanded(*reinterpret_cast<const NMTREEVIEWW*>(&header));
         InvalidateRect(controls_.tvMenu, nullptr, FALSE);
         break;
       // The tree tells of a click before it moves the selection, so the

@@ -6,90 +6,164 @@
 namespace pandor {
 namespace {
 
-HTREEITEM Related(HWND tree, UINT relation, HTREEITEM item) {
-  return reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
-}
-
-// Calls visit for each child of the item (TVI_ROOT: each top-level item).
-template <typename Visit>
-void ForEachChild(HWND tree, HTREEITEM item, Visit visit) {
-  HTREEITEM child = item == TVI_ROOT ? Related(tree, TVGN_ROOT, nullptr) : Related(tree, TVGN_CHILD, item);
-  for (; child; child = Related(tree, TVGN_NEXT, child)) visit(child);
-}
+constexpr UINT_PTR kKeySubclassId = 1;
 
 }  // namespace
 
-void MenuTreeView::AddNewNodes(const MenuTree& tree) {
-  model_ = &tree;
-  SendMessageW(tree_, WM_SETREDRAW, FALSE, 0);
-  for (size_t index = items_.size(); index < tree.Nodes().size(); ++index) {
-    const MenuNode& node = tree.Nodes()[index];
-    const std::wstring text = FromAnsi(tree.Text(static_cast<int>(index)));
-    TVINSERTSTRUCTW insert{};
-    insert.hParent = node.parent < 0 ? TVI_ROOT : items_[static_cast<size_t>(node.parent)];
-    insert.hInsertAfter = TVI_LAST;
-    insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
-    insert.item.pszText = const_cast<wchar_t*>(text.c_str());
-    insert.item.iImage = I_IMAGECALLBACK;
-    insert.item.iSelectedImage = I_IMAGECALLBACK;
-    insert.item.lParam = static_cast<LPARAM>(index);
-    items_.push_back(reinterpret_cast<HTREEITEM>(SendMessageW(tree_, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert))));
-    shownImages_.push_back(kImageFolderClosed);
+void MenuTreeView::Attach(HWND tree) {
+  tree_ = tree;
+  treeProcedure_ = reinterpret_cast<WNDPROC>(GetClassLongPtrW(tree, GCLP_WNDPROC));
+  SetWindowSubclass(tree_, KeySubclass, kKeySubclassId, reinterpret_cast<DWORD_PTR>(this));
+}
+
+LRESULT MenuTreeView::Call(UINT message, WPARAM wParam, LPARAM lParam) const {
+  return CallWindowProcW(treeProcedure_, tree_, message, wParam, lParam);
+}
+
+LRESULT CALLBACK MenuTreeView::KeySubclass(HWND tree, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                           DWORD_PTR self) {
+  // The tree view would open the branch one group at a time, each shown.
+  if (message == WM_KEYDOWN && wParam == VK_MULTIPLY && !(GetKeyState(VK_CONTROL) & 0x8000)) {
+    auto* view = reinterpret_cast<MenuTreeView*>(self);
+    const int node = view->SelectedNode();
+    if (view->Known(node) && view->model_->Node(node).IsGroup()) view->OpenBranch(node);
+    return 0;
   }
-  SendMessageW(tree_, WM_SETREDRAW, TRUE, 0);
+  if (message == WM_NCDESTROY) RemoveWindowSubclass(tree, KeySubclass, kKeySubclassId);
+  return DefSubclassProc(tree, message, wParam, lParam);
+}
+
+void MenuTreeView::Fill(const MenuTree& tree) {
+  model_ = &tree;
+  const size_t count = tree.Nodes().size();
+  items_.resize(count, nullptr);
+  open_.resize(count, false);
+  shownImages_.resize(count, kImageFolderClosed);
+  Call(WM_SETREDRAW, FALSE, 0);
+  for (int node : tree.TopLevel()) {
+    if (!Item(node)) InsertItem(node);
+  }
+  Call(WM_SETREDRAW, TRUE, 0);
   InvalidateRect(tree_, nullptr, TRUE);
 }
 
-void MenuTreeView::SupplyImage(NMTVDISPINFOW& info) {
-  if (!model_ || !(info.item.mask & (TVIF_IMAGE | TVIF_SELECTEDIMAGE))) return;
+void MenuTreeView::InsertItem(int node) {
+  const MenuNode& data = model_->Node(node);
+  const std::wstring text = FromAnsi(model_->Text(node));
+  TVINSERTSTRUCTW insert{};
+  insert.hParent = data.parent < 0 ? TVI_ROOT : Item(data.parent);
+  insert.hInsertAfter = TVI_LAST;
+  insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM | TVIF_CHILDREN;
+  insert.item.pszText = const_cast<wchar_t*>(text.c_str());
+  insert.item.iImage = I_IMAGECALLBACK;
+  insert.item.iSelectedImage = I_IMAGECALLBACK;
+  insert.item.lParam = static_cast<LPARAM>(node);
+  // A group has children before their items are made.
+  insert.item.cChildren = data.IsGroup() ? 1 : 0;
+  items_[static_cast<size_t>(node)] =
+      reinterpret_cast<HTREEITEM>(Call(TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
+}
+
+void MenuTreeView::InsertChildren(int node) {
+  const std::vector<int>& children = model_->Node(node).children;
+  if (children.empty() || Item(children.front())) return;
+  for (int child : children) InsertItem(child);
+}
+
+bool MenuTreeView::Known(LPARAM node) const {
   // Once the window closes the tree's nodes are released before its items.
+  return model_ && node >= 0 && static_cast<size_t>(node) < model_->Nodes().size() &&
+         static_cast<size_t>(node) < items_.size();
+}
+
+void MenuTreeView::SupplyImage(NMTVDISPINFOW& info) {
+  if (!Known(info.item.lParam) || !(info.item.mask & (TVIF_IMAGE | TVIF_SELECTEDIMAGE))) return;
   const auto node = static_cast<size_t>(info.item.lParam);
-  if (node >= shownImages_.size() || node >= model_->Nodes().size()) return;
-  const int image = ChooseNodeImage(model_->Nodes()[node].IsGroup(), IsExpanded(static_cast<int>(node)), iconStyle_,
-                                    shownImages_[node]);
+  const bool expanded = (info.item.state & TVIS_EXPANDED) != 0;
+  const int image = ChooseNodeImage(model_->Nodes()[node].IsGroup(), expanded, iconStyle_, shownImages_[node]);
   shownImages_[node] = image;
   info.item.iImage = image;
   info.item.iSelectedImage = image;
 }
 
+void MenuTreeView::OnItemExpanding(const NMTREEVIEWW& change) {
+  if (Known(change.itemNew.lParam) && (change.action & TVE_EXPAND))
+    InsertChildren(static_cast<int>(change.itemNew.lParam));
+}
+
+void MenuTreeView::OnItemExpanded(const NMTREEVIEWW& change) {
+  if (Known(change.itemNew.lParam))
+    open_[static_cast<size_t>(change.itemNew.lParam)] = (change.itemNew.state & TVIS_EXPANDED) != 0;
+}
+
 int MenuTreeView::SelectedNode() const {
-  const HTREEITEM item = Related(tree_, TVGN_CARET, nullptr);
+  const auto item = reinterpret_cast<HTREEITEM>(Call(TVM_GETNEXTITEM, TVGN_CARET, 0));
   if (!item) return -1;
   TVITEMW query{};
   query.mask = TVIF_PARAM | TVIF_HANDLE;
   query.hItem = item;
-  SendMessageW(tree_, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&query));
+  Call(TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&query));
   return static_cast<int>(query.lParam);
 }
 
-bool MenuTreeView::IsExpanded(int node) const {
-  return (SendMessageW(tree_, TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(ItemOf(node)), TVIS_EXPANDED) &
-          TVIS_EXPANDED) != 0;
+bool MenuTreeView::Shown(int node) const {
+  for (int parent = model_->Node(node).parent; parent >= 0; parent = model_->Node(parent).parent) {
+    if (!IsOpen(parent)) return false;
+  }
+  return true;
 }
 
-void MenuTreeView::CollapseWithDescendants(HTREEITEM item) {
-  ForEachChild(tree_, item, [this](HTREEITEM child) { CollapseWithDescendants(child); });
-  SendMessageW(tree_, TVM_EXPAND, TVE_COLLAPSE, reinterpret_cast<LPARAM>(item));
+void MenuTreeView::SetOpen(int node, bool open) {
+  if (IsOpen(node) == open) return;
+  if (open) InsertChildren(node);
+  if (Shown(node)) {
+    Call(TVM_EXPAND, open ? TVE_EXPAND : TVE_COLLAPSE, reinterpret_cast<LPARAM>(Item(node)));
+  } else {
+    TVITEMW flag{};
+    flag.mask = TVIF_STATE | TVIF_HANDLE;
+    flag.hItem = Item(node);
+    flag.stateMask = TVIS_EXPANDED;
+    flag.state = open ? TVIS_EXPANDED : 0;
+    Call(TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&flag));
+  }
+  open_[static_cast<size_t>(node)] = open;
 }
 
-void MenuTreeView::ExpandWithDescendants(HTREEITEM item) {
-  SendMessageW(tree_, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(item));
-  ForEachChild(tree_, item, [this](HTREEITEM child) { ExpandWithDescendants(child); });
+void MenuTreeView::CloseAll() {
+  // Closing the open top-level groups hides everything else, which then
+  // closes by its flag.
+  for (int node : model_->TopLevel()) SetOpen(node, false);
+  for (size_t node = 0; node < open_.size(); ++node) SetOpen(static_cast<int>(node), false);
 }
 
-void MenuTreeView::CollapseAll() {
-  ForEachChild(tree_, TVI_ROOT, [this](HTREEITEM item) { CollapseWithDescendants(item); });
+void MenuTreeView::OpenBranch(int node) {
+  // The groups inside open while the group is closed; opening it then shows
+  // the whole branch at once.
+  SetOpen(node, false);
+  InsertChildren(node);
+  std::vector<int> pending = model_->Node(node).children;
+  while (!pending.empty()) {
+    const int inner = pending.back();
+    pending.pop_back();
+    const MenuNode& data = model_->Node(inner);
+    if (!data.IsGroup()) continue;
+    SetOpen(inner, true);
+    pending.insert(pending.end(), data.children.begin(), data.children.end());
+  }
+  SetOpen(node, true);
 }
 
 void MenuTreeView::CollapseAllButSelection() {
-  // Collapsing a group moves the selection to it, so the item's groups are
-  // opened again and the item selected again.
-  const HTREEITEM selected = Related(tree_, TVGN_CARET, nullptr);
-  CollapseAll();
-  if (!selected) return;
-  for (HTREEITEM parent = Related(tree_, TVGN_PARENT, selected); parent; parent = Related(tree_, TVGN_PARENT, parent))
-    SendMessageW(tree_, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(parent));
-  SendMessageW(tree_, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(selected));
+  // Closing a group that holds the selection moves the selection to it, so
+  // the groups the selected node lies in are opened again, innermost first so
+  // that only the top-level one is shown opening, and the node selected again.
+  if (!model_) return;  // the panel folds in at start-up before the tree fills
+  const int selected = SelectedNode();
+  CloseAll();
+  if (selected < 0) return;
+  for (int parent = model_->Node(selected).parent; parent >= 0; parent = model_->Node(parent).parent)
+    SetOpen(parent, true);
+  Call(TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(Item(selected)));
 }
 
 }  // namespace pandor

@@ -150,7 +150,7 @@ void MainWindow::BuildMenuTree() {
   struct ShowBuiltNodes {
     MenuTreeView& view;
     const MenuTree& tree;
-    ~ShowBuiltNodes() { view.AddNewNodes(tree); }
+    ~ShowBuiltNodes() { view.Fill(tree); }
   } showBuiltNodes{treeView_, state_.menuTree};
   state_.menuTree.Build(std::move(programList));
 }

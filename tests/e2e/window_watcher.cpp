@@ -18,6 +18,10 @@
 //                                 window's tree (from 0)
 //   click TITLE CLASS [X Y]       a left click on the first child of that
 //                                 class, at X Y or its centre
+//   click-group TITLE [SECONDS]   clicks the icon of the first row of the
+//                                 window's tree, a group, and waits until the
+//                                 window has opened or closed it; prints the
+//                                 milliseconds that took
 //
 // Exit code 0 on success, 1 when the window isn't there (in time).
 #include <windows.h>
@@ -131,6 +135,40 @@ BOOL CALLBACK MatchButton(HWND child, LPARAM param) {
   return TRUE;
 }
 
+// The tree answers only once the window has handled what came before.
+bool FirstItemOpen(HWND tree, HTREEITEM item, DWORD timeout, bool* open) {
+  DWORD_PTR state = 0;
+  if (!SendMessageTimeoutW(tree, TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(item), TVIS_EXPANDED, SMTO_NORMAL, timeout,
+                           &state))
+    return false;
+  *open = (state & TVIS_EXPANDED) != 0;
+  return true;
+}
+
+int ClickGroup(HWND window, int seconds) {
+  const HWND tree = FindChild(window, WC_TREEVIEWW);
+  if (!tree) return 1;
+  const auto first = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
+  bool wasOpen = false;
+  if (!first || !FirstItemOpen(tree, first, 1000, &wasOpen)) return 1;
+  const DWORD start = GetTickCount();
+  const DWORD limit = static_cast<DWORD>(seconds) * 1000;
+  // The icon lies one indent (19 pixels) in from the left, 16 pixels wide.
+  const LPARAM icon = MAKELPARAM(27, 6);
+  PostMessageW(tree, WM_LBUTTONDOWN, MK_LBUTTON, icon);
+  PostMessageW(tree, WM_LBUTTONUP, 0, icon);
+  for (DWORD elapsed = 0; elapsed < limit; elapsed = GetTickCount() - start) {
+    bool open = wasOpen;
+    if (!FirstItemOpen(tree, first, limit - elapsed, &open)) break;
+    if (open != wasOpen) {
+      printf("%lu\n", GetTickCount() - start);
+      return 0;
+    }
+    Sleep(10);
+  }
+  return 1;
+}
+
 int Wait(const std::wstring& title, const std::wstring& className, int seconds, bool untilGone) {
   for (DWORD start = GetTickCount(); GetTickCount() - start < static_cast<DWORD>(seconds) * 1000; Sleep(100)) {
     if ((Find(title, className) != nullptr) != untilGone) return 0;
@@ -199,6 +237,7 @@ int wmain(int argc, wchar_t** argv) {
     PostMessageW(child, WM_LBUTTONUP, 0, point);
     return 0;
   }
+  if (command == L"click-group") return ClickGroup(window, argc > 3 ? _wtoi(argv[3]) : 30);
   if (command == L"confirm") {
     PostMessageW(window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
     return 0;

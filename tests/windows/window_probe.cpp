@@ -112,29 +112,44 @@ int ImageShown(HWND tree, const TVITEMW& item) {
   return info.item.iImage;
 }
 
+HTREEITEM Related(HWND tree, UINT relation, HTREEITEM item) {
+  return reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
+}
+
+TreeItem Describe(HWND tree, HTREEITEM item, int depth) {
+  wchar_t text[512] = L"";
+  TVITEMW query{};
+  query.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_STATE | TVIF_PARAM | TVIF_HANDLE;
+  query.hItem = item;
+  query.pszText = text;
+  query.cchTextMax = 512;
+  query.stateMask = TVIS_EXPANDED;
+  SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&query));
+  return {ToUtf8(text), depth, ImageShown(tree, query), (query.state & TVIS_EXPANDED) != 0};
+}
+
 }  // namespace
 
 std::vector<TreeItem> TreeItems(HWND tree) {
   std::vector<TreeItem> items;
-  auto related = [tree](UINT relation, HTREEITEM item) {
-    return reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
-  };
   auto visit = [&](auto&& self, HTREEITEM item, int depth) -> void {
-    for (; item; item = related(TVGN_NEXT, item)) {
-      wchar_t text[512] = L"";
-      TVITEMW query{};
-      query.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_STATE | TVIF_PARAM | TVIF_HANDLE;
-      query.hItem = item;
-      query.pszText = text;
-      query.cchTextMax = 512;
-      query.stateMask = TVIS_EXPANDED;
-      SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&query));
-      items.push_back({ToUtf8(text), depth, ImageShown(tree, query), (query.state & TVIS_EXPANDED) != 0});
-      self(self, related(TVGN_CHILD, item), depth + 1);
+    for (; item; item = Related(tree, TVGN_NEXT, item)) {
+      items.push_back(Describe(tree, item, depth));
+      self(self, Related(tree, TVGN_CHILD, item), depth + 1);
     }
   };
-  visit(visit, related(TVGN_ROOT, nullptr), 0);
+  visit(visit, Related(tree, TVGN_ROOT, nullptr), 0);
   return items;
+}
+
+std::vector<TreeItem> ShownTreeRows(HWND tree) {
+  std::vector<TreeItem> rows;
+  for (HTREEITEM item = Related(tree, TVGN_ROOT, nullptr); item; item = Related(tree, TVGN_NEXTVISIBLE, item)) {
+    int depth = 0;
+    for (HTREEITEM up = Related(tree, TVGN_PARENT, item); up; up = Related(tree, TVGN_PARENT, up)) ++depth;
+    rows.push_back(Describe(tree, item, depth));
+  }
+  return rows;
 }
 
 }  // namespace pandor::testing

@@ -44,5 +44,7 @@ struct TreeItem {
 };
 // Every item of the tree in display order (collapsed groups included).
 std::vector<TreeItem> TreeItems(HWND tree);
+// The rows the tree shows, top to bottom (the items of closed groups left out).
+std::vector<TreeItem> ShownTreeRows(HWND tree);
 
 }  // namespace pandor::testing
