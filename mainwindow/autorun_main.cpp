@@ -2,11 +2,10 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "dialogs/help_window.h"
-#include "dialogs/preview_window.h"
 #include "dialogs/windows_messages.h"
 #include "mainwindow/application_window.h"
 #include "mainwindow/main_window.h"
+#include "mainwindow/secondary_windows.h"
 #include "platform/app_paths_registry.h"
 #include "platform/mci_sound_player.h"
 #include "menu/menu_error.h"
@@ -41,14 +40,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   if (!main.Create(application.Handle(), ProgramPath())) return 0;
   application.SetMainWindow(main.Handle());
   messages.SetOwner(main.Handle());
-  HelpWindow help;
-  help.Create(instance, main.Handle(), shell, main.State().folder.appDir);
-  PreviewWindow preview;
-  preview.Create(instance, main.Handle());
-  preview.onError = [&messages](const std::string& text) {
-    messages.Box(WithClosingFullStop(text), kApplicationTitle, MB_OK | MB_ICONSTOP);
-  };
-  main.SetSecondaryWindows(&help, &preview);
+  SecondaryWindows secondary(instance, main.Handle(), shell, main.State().folder.appDir,
+                             [&messages](const std::string& text) {
+                               messages.Box(WithClosingFullStop(text), kApplicationTitle, MB_OK | MB_ICONSTOP);
+                             });
+  main.SetSecondaryWindows(&secondary);
   main.Show();
 
   MSG message;

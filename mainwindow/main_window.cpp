@@ -60,11 +60,6 @@ bool MainWindow::Create(HWND owner, const std::string& programPath) {
   return FormCreate(programPath) == StartUp::Continue;
 }
 
-void MainWindow::SetSecondaryWindows(HelpWindow* help, PreviewWindow* preview) {
-  helpWindow_ = help;
-  previewWindow_ = preview;
-}
-
 void MainWindow::Show() {
   CentreOnScreen(hwnd_);
   ShowWindow(hwnd_, SW_SHOW);

@@ -23,8 +23,7 @@
 
 namespace pandor {
 
-class HelpWindow;
-class PreviewWindow;
+class SecondaryWindows;
 
 // What the window reaches outside itself; tests give it recording fakes.
 struct MainWindowServices {
@@ -94,8 +93,8 @@ class MainWindow {
   const MainWindowControls& Controls() const { return controls_; }
   const MainWindowState& State() const { return state_; }
 
-  // The help and preview windows, created after the main window.
-  void SetSecondaryWindows(HelpWindow* help, PreviewWindow* preview);
+  // The help and preview windows, made when first shown.
+  void SetSecondaryWindows(SecondaryWindows* windows) { secondaryWindows_ = windows; }
 
   // Called when the window is gone; the program then ends.
   std::function<void()> onDestroyed;
@@ -175,8 +174,7 @@ class MainWindow {
   MainWindowState state_;
   MenuTreeView treeView_;
   PictureView preview_;
-  HelpWindow* helpWindow_ = nullptr;
-  PreviewWindow* previewWindow_ = nullptr;
+  SecondaryWindows* secondaryWindows_ = nullptr;
 
   // Colours and GDI objects the settings choose.
   COLORREF background_ = 0;
