@@ -11,6 +11,16 @@
 #include "menu/menu_error.h"
 #include "platform/windows_files.h"
 
+#include <cstdlib>
+
+// An exception that nothing catches ends the program. The C++ runtime's own
+// handler would first print the exception's type to the console, which a
+// window program hasn't got, and bring a name demangler of some 50 KB into
+// the program file for that.
+namespace __gnu_cxx {
+void __verbose_terminate_handler() { std::abort(); }
+}  // namespace __gnu_cxx
+
 namespace {
 
 std::string ProgramPath() {
