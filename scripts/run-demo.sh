@@ -13,6 +13,8 @@ build=$PANDOR7_BUILD/win32
 medium=$build/demo-medium
 
 if [ -n "${DISPLAY:-}" ]; then
+  # The build's prefix, with Wine's Windows fonts as in every prefix we make.
+  "$here/wine-session.sh" prefix "$build"
   export WINEPREFIX=$build/wineprefix WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
   cd "$medium"
   exec wine autorun.exe

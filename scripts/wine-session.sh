@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# wine-session.sh start|stop BUILD_DIR
+# wine-session.sh start|stop|prefix BUILD_DIR
 # Keeps a private X display and a persistent wineserver running for the tests
-# of one build folder, whose Wine prefix lives inside that folder.
+# of one build folder, whose Wine prefix lives inside that folder. "prefix"
+# only makes that prefix, with Wine's Windows fonts, for a run on the
+# caller's own display.
 set -euo pipefail
 
 action=$1
@@ -9,8 +11,12 @@ build=$(cd "$2" && pwd)
 session=$build/wine-session
 prefix=$build/wineprefix
 
-wine_env() {
+prefix_env() {
   export WINEPREFIX=$prefix WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+}
+
+wine_env() {
+  prefix_env
   export DISPLAY=":$(cat "$session/display")"
 }
 
@@ -21,6 +27,17 @@ install_windows_fonts() {
   local fonts=$1/drive_c/windows/Fonts
   mkdir -p "$fonts"
   cp -n /usr/share/wine/fonts/*.ttf /usr/share/wine/fonts/*.fon "$fonts/"
+}
+
+# The prefix, made once, and the fonts in it.
+prepare_prefix() {
+  if [ ! -f "$prefix/.initialised" ]; then
+    rm -rf "$prefix"
+    wineboot -i </dev/null >/dev/null 2>&1
+    wineserver -w
+    touch "$prefix/.initialised"
+  fi
+  install_windows_fonts "$prefix"
 }
 
 start() {
@@ -36,13 +53,7 @@ start() {
   tr -d '\n' <"$session/display.tmp" >"$session/display"
   [ -s "$session/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
   wine_env
-  if [ ! -f "$prefix/.initialised" ]; then
-    rm -rf "$prefix"
-    wineboot -i </dev/null >/dev/null 2>&1
-    wineserver -w
-    touch "$prefix/.initialised"
-  fi
-  install_windows_fonts "$prefix"
+  prepare_prefix
   wineserver -p </dev/null >/dev/null 2>&1
   # Start Wine's background services now, detached from any test's output:
   # ctest waits for every process that holds a test's output pipe.
@@ -66,5 +77,6 @@ stop_quietly() {
 case $action in
   start) start ;;
   stop) stop_quietly ;;
-  *) echo "usage: $0 start|stop BUILD_DIR" >&2; exit 2 ;;
+  prefix) prefix_env && prepare_prefix ;;
+  *) echo "usage: $0 start|stop|prefix BUILD_DIR" >&2; exit 2 ;;
 esac
