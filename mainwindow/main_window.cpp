@@ -168,6 +168,9 @@ LRESULT MainWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     case kTreeDoubleClicked:
       tvMenuDblClick();
       return 0;
+    case kPlayStartupSound:
+      PlayStartupSound();
+      return 0;
     case WM_CLOSE:
       OnClose();
       return 0;

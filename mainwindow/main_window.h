@@ -138,6 +138,7 @@ class MainWindow {
   void ApplyBackgroundColour(COLORREF colour);
   void ApplyMenuFont();
   void StartSound();
+  void PlayStartupSound();
   void BuildMenuTree();
 
   // Layout, in main_window_layout.cpp.
