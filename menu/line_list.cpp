@@ -1,12 +1,17 @@
 #include "menu/line_list.h"
 
+#include <algorithm>
+
 namespace pandor {
 
 LineList SplitLines(std::string_view text) {
   const size_t nul = text.find('\0');
   if (nul != std::string_view::npos) text = text.substr(0, nul);
 
+  // Room for every line at once: a list of many thousand lines would
+  // otherwise be moved to a larger block again and again as it grows.
   LineList lines;
+  lines.reserve(static_cast<size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
   size_t pos = 0;
   while (pos < text.size()) {
     size_t end = text.find_first_of("\r\n", pos);
