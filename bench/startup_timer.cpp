@@ -26,6 +26,7 @@
 namespace {
 
 constexpr double kPatienceMs = 60000;
+constexpr DWORD kSettleMs = 300;
 
 struct Program {
   std::wstring path;
@@ -147,6 +148,8 @@ bool TimeOneStart(Program& program) {
   // the benchmark longer.
   TerminateProcess(process.hProcess, 0);
   WaitForSingleObject(process.hProcess, 20000);
+  // The window server and the X server tidy up after it before the next start.
+  Sleep(kSettleMs);
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
   return ok;
