@@ -6,10 +6,10 @@
 // Starts each PROGRAM (in its own folder) RUNS times, the programs taking
 // turns and each round beginning with the next one, so that a slow moment of
 // the machine falls on all of them alike. A start is done when the program
-// shows a window whose tree view holds at least ITEMS items, answers messages
-// again and has painted that window (see Ready). The timer then reads the
-// program's working set and ends it. Prints the medians, the first program
-// being the baseline of the ratios.
+// shows a window whose tree view holds at least ITEMS items and has painted
+// that window (see Ready). Half a second later the timer reads the program's
+// working set and ends it. Prints the medians, the first program being the
+// baseline of the ratios.
 //
 // Not WaitForInputIdle: Wine signals it at the first look into the message
 // queue, which its own start-up takes before the program has made a window.
@@ -27,6 +27,7 @@ namespace {
 
 constexpr double kPatienceMs = 60000;
 constexpr DWORD kSettleMs = 300;
+constexpr DWORD kOpenMs = 500;
 
 struct Program {
   std::wstring path;
@@ -89,16 +90,16 @@ bool Painted(HWND window) {
   return !unpainted;
 }
 
-// The program is up once its window shows with the tree filled, its thread
-// answers messages again (its start-up code has returned to the message
-// loop) and nothing in the window waits to be painted.
+// The program is up once its window shows with the tree filled and nothing
+// in the window waits to be painted. The item count is a message to the
+// tree, which the program's thread answers only from its message loop, so
+// the start-up code has returned by then. What the program does after
+// that (the start-up sound's play command) doesn't count.
 bool Ready(const Program& program, Shown& shown) {
   shown.window = nullptr;
   shown.tree = nullptr;
   EnumWindows(FindShownWindow, reinterpret_cast<LPARAM>(&shown));
   if (!shown.tree || SendMessageW(shown.tree, TVM_GETCOUNT, 0, 0) < program.items) return false;
-  DWORD_PTR answer = 0;
-  if (!SendMessageTimeoutW(shown.window, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &answer)) return false;
   return Painted(shown.window);
 }
 
@@ -133,6 +134,9 @@ bool TimeOneStart(Program& program) {
     if (ok || WaitForSingleObject(process.hProcess, 1) == WAIT_OBJECT_0 || readyMs > kPatienceMs) break;
   }
   if (ok) {
+    // The memory the menu holds while it is open, its start-up sound playing,
+    // not only at the moment it first stood.
+    Sleep(kOpenMs);
     PROCESS_MEMORY_COUNTERS memory{};
     memory.cb = sizeof memory;
     GetProcessMemoryInfo(process.hProcess, &memory, sizeof memory);
