@@ -10,6 +10,8 @@ set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 # shellcheck source=scripts/common.sh
 source "$here/../scripts/common.sh"
+# shellcheck source=bench/wine_bench.sh
+source "$here/wine_bench.sh"
 
 build=$(cd "${1:-$PANDOR7_BUILD/win32}" && pwd)
 runs=${2:-7}
@@ -20,17 +22,7 @@ run_wine="$PANDOR7_ROOT/scripts/wine-run.sh $build"
 cmake --build "$build" --target jpeg_preview_bench >/dev/null
 [ -f "$djpeg" ] || { echo "no $djpeg; run scripts/setup.sh" >&2; exit 1; }
 
-work=$(mktemp -d "$build/jpeg-preview-bench.XXXXXX")
-started_session=no
-finish() {
-  rm -rf "$work"
-  if [ "$started_session" = yes ]; then "$PANDOR7_ROOT/scripts/wine-session.sh" stop "$build"; fi
-}
-trap finish EXIT
-if [ ! -f "$build/wine-session/env" ]; then
-  "$PANDOR7_ROOT/scripts/wine-session.sh" start "$build"
-  started_session=yes
-fi
+wine_bench_session "$build" jpeg-preview-bench
 win_work=$(source "$build/wine-session/env" && winepath -w "$work")
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }

@@ -2,15 +2,24 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "dialogs/help_window.h"
-#include "dialogs/preview_window.h"
 #include "dialogs/windows_messages.h"
 #include "mainwindow/application_window.h"
 #include "mainwindow/main_window.h"
+#include "mainwindow/secondary_windows.h"
 #include "platform/app_paths_registry.h"
 #include "platform/mci_sound_player.h"
 #include "menu/menu_error.h"
 #include "platform/windows_files.h"
+
+#include <cstdlib>
+
+// An exception that nothing catches ends the program. The C++ runtime's own
+// handler would first print the exception's type to the console, which a
+// window program hasn't got, and bring a name demangler of some 50 KB into
+// the program file for that.
+namespace __gnu_cxx {
+void __verbose_terminate_handler() { std::abort(); }
+}  // namespace __gnu_cxx
 
 namespace {
 
@@ -41,14 +50,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   if (!main.Create(application.Handle(), ProgramPath())) return 0;
   application.SetMainWindow(main.Handle());
   messages.SetOwner(main.Handle());
-  HelpWindow help;
-  help.Create(instance, main.Handle(), shell, main.State().folder.appDir);
-  PreviewWindow preview;
-  preview.Create(instance, main.Handle());
-  preview.onError = [&messages](const std::string& text) {
-    messages.Box(WithClosingFullStop(text), kApplicationTitle, MB_OK | MB_ICONSTOP);
-  };
-  main.SetSecondaryWindows(&help, &preview);
+  SecondaryWindows secondary(instance, main.Handle(), shell, main.State().folder.appDir,
+                             [&messages](const std::string& text) {
+                               messages.Box(WithClosingFullStop(text), kApplicationTitle, MB_OK | MB_ICONSTOP);
+                             });
+  main.SetSecondaryWindows(&secondary);
   main.Show();
 
   MSG message;

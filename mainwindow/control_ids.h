@@ -25,4 +25,8 @@ enum ControlId : int {
 
 enum TimerId : UINT_PTR { kScrollTimer = 1, kSoundTimer = 2 };
 
+// Posted by the start-up to the window: the start-up sound begins playing
+// once the window has shown.
+constexpr UINT kPlayStartupSound = WM_APP + 3;
+
 }  // namespace pandor

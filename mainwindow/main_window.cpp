@@ -61,11 +61,6 @@ bool MainWindow::Create(HWND owner, const std::string& programPath) {
   return FormCreate(programPath) == StartUp::Continue;
 }
 
-void MainWindow::SetSecondaryWindows(HelpWindow* help, PreviewWindow* preview) {
-  helpWindow_ = help;
-  previewWindow_ = preview;
-}
-
 void MainWindow::Show() {
   CentreOnScreen(hwnd_);
   ShowWindow(hwnd_, SW_SHOW);
@@ -174,6 +169,9 @@ LRESULT MainWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case kTreeDoubleClicked:
       tvMenuDblClick();
+      return 0;
+    case kPlayStartupSound:
+      PlayStartupSound();
       return 0;
     case WM_CLOSE:
       OnClose();

@@ -24,8 +24,7 @@
 
 namespace pandor {
 
-class HelpWindow;
-class PreviewWindow;
+class SecondaryWindows;
 
 // What the window reaches outside itself; tests give it recording fakes.
 struct MainWindowServices {
@@ -95,8 +94,8 @@ class MainWindow {
   const MainWindowControls& Controls() const { return controls_; }
   const MainWindowState& State() const { return state_; }
 
-  // The help and preview windows, created after the main window.
-  void SetSecondaryWindows(HelpWindow* help, PreviewWindow* preview);
+  // The help and preview windows, made when first shown.
+  void SetSecondaryWindows(SecondaryWindows* windows) { secondaryWindows_ = windows; }
 
   // Called when the window is gone; the program then ends.
   std::function<void()> onDestroyed;
@@ -142,6 +141,7 @@ class MainWindow {
   void ApplyMenuFont();
   // Plays the existing start-up sound (ANSI path), looping it if asked.
   void StartSound(const std::string& sound, bool loop);
+  void PlayStartupSound();
   void BuildMenuTree();
 
   // Layout, in main_window_layout.cpp.
@@ -178,8 +178,7 @@ class MainWindow {
   MainWindowState state_;
   MenuTreeView treeView_;
   PictureView preview_;
-  HelpWindow* helpWindow_ = nullptr;
-  PreviewWindow* previewWindow_ = nullptr;
+  SecondaryWindows* secondaryWindows_ = nullptr;
 
   // Colours and GDI objects the settings choose.
   COLORREF background_ = 0;

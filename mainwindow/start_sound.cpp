@@ -15,16 +15,21 @@ void MainWindow::StartSound(const std::string& sound, bool loop) {
   state_.loopSound = false;
   try {
     services_.sound.Open(sound);
-    services_.sound.Play();
   } catch (const MenuError& error) {
     // A PC without a working sound device still gets its menu: the error is
     // reported and the start-up goes on without sound.
     ReportError(error.what());
     return;
   }
+  // Play, which makes MCI set up the sound device, comes from the message
+  // loop: the sound begins as the window shows, and the window doesn't wait
+  // for the device. Its errors are never reported, so nothing else changes.
+  PostMessageW(hwnd_, kPlayStartupSound, 0, 0);
   state_.loopSound = loop;
   if (state_.loopSound) SetTimer(hwnd_, kSoundTimer, kSoundPeriod, nullptr);
 }
+
+void MainWindow::PlayStartupSound() { services_.sound.Play(); }
 
 // A sound that has stopped (at its end) is played again, from the start, on
 // the next tick.

@@ -1,5 +1,7 @@
 #include "menu/line_list.h"
 
+#include <algorithm>
+
 namespace pandor {
 
 LineList SplitLines(std::string_view text, std::vector<LineEnd>* ends) {
@@ -8,6 +10,9 @@ LineList SplitLines(std::string_view text, std::vector<LineEnd>* ends) {
 
   LineList lines;
   if (ends) ends->clear();
+  // Room for every line at once: a list of many thousand lines would
+  // otherwise be moved to a larger block again and again as it grows.
+  lines.reserve(static_cast<size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
   size_t pos = 0;
   while (pos < text.size()) {
     size_t end = text.find_first_of("\r\n", pos);

@@ -2,15 +2,23 @@
 
 #include "menu/locale_text.h"
 #include "menu/menu_error.h"
+#include "platform/system_library.h"
 
 #include <optional>
 
 namespace pandor {
 namespace {
 
+MCIERROR SendCommand(MCIDEVICEID device, UINT message, DWORD_PTR flags, DWORD_PTR parameters) {
+  const auto send = Winmm().Function<decltype(&mciSendCommandA)>("mciSendCommandA");
+  return send ? send(device, message, flags, parameters) : MCIERR_CANNOT_LOAD_DRIVER;
+}
+
 MenuError MciError(MCIERROR code) {
+  const auto errorString = Winmm().Function<decltype(&mciGetErrorStringA)>("mciGetErrorStringA");
   char text[MAXERRORLENGTH] = {};
-  if (!mciGetErrorStringA(code, text, sizeof text) || text[0] == '\0') return MenuError("Unbekannter Fehlercode");
+  if (!errorString || !errorString(code, text, sizeof text) || text[0] == '\0')
+    return MenuError("Unbekannter Fehlercode");
   return MenuError(AnsiToUtf8(text));
 }
 
@@ -19,7 +27,7 @@ MenuError MciError(MCIERROR code) {
 std::optional<DWORD_PTR> Status(MCIDEVICEID device, DWORD item) {
   MCI_STATUS_PARMS status{};
   status.dwItem = item;
-  if (mciSendCommandA(device, MCI_STATUS, MCI_WAIT | MCI_STATUS_ITEM, reinterpret_cast<DWORD_PTR>(&status)) != 0)
+  if (SendCommand(device, MCI_STATUS, MCI_WAIT | MCI_STATUS_ITEM, reinterpret_cast<DWORD_PTR>(&status)) != 0)
     return std::nullopt;
   return status.dwReturn;
 }
@@ -35,7 +43,7 @@ void MciSoundPlayer::Open(const std::string& path) {
   Close();
   MCI_OPEN_PARMSA open{};
   open.lpstrElementName = path.c_str();
-  const MCIERROR error = mciSendCommandA(0, MCI_OPEN, MCI_WAIT | MCI_OPEN_ELEMENT, reinterpret_cast<DWORD_PTR>(&open));
+  const MCIERROR error = SendCommand(0, MCI_OPEN, MCI_WAIT | MCI_OPEN_ELEMENT, reinterpret_cast<DWORD_PTR>(&open));
   if (error != 0) throw MciError(error);
   device_.reset(open.wDeviceID);
 }
@@ -46,11 +54,11 @@ void MciSoundPlayer::Play() {
   const auto position = Status(device_.get(), MCI_STATUS_POSITION);
   if (position && position == Status(device_.get(), MCI_STATUS_LENGTH)) {
     MCI_SEEK_PARMS seek{};
-    mciSendCommandA(device_.get(), MCI_SEEK, MCI_WAIT | MCI_SEEK_TO_START, reinterpret_cast<DWORD_PTR>(&seek));
+    SendCommand(device_.get(), MCI_SEEK, MCI_WAIT | MCI_SEEK_TO_START, reinterpret_cast<DWORD_PTR>(&seek));
   }
   MCI_PLAY_PARMS play{};
   play.dwCallback = reinterpret_cast<DWORD_PTR>(notifyWindow_.get());
-  playError_ = mciSendCommandA(device_.get(), MCI_PLAY, MCI_NOTIFY, reinterpret_cast<DWORD_PTR>(&play));
+  playError_ = SendCommand(device_.get(), MCI_PLAY, MCI_NOTIFY, reinterpret_cast<DWORD_PTR>(&play));
 }
 
 SoundMode MciSoundPlayer::Mode() {
@@ -61,5 +69,7 @@ SoundMode MciSoundPlayer::Mode() {
 }
 
 void MciSoundPlayer::Close() { device_.reset(); }
+
+void MciSoundPlayer::DeviceTraits::Close(MCIDEVICEID device) { SendCommand(device, MCI_CLOSE, MCI_WAIT, 0); }
 
 }  // namespace pandor

@@ -30,7 +30,7 @@ class MciSoundPlayer : public SoundPlayer {
   struct DeviceTraits {
     static MCIDEVICEID Invalid() { return 0; }
     // Closing stops a sound that still plays.
-    static void Close(MCIDEVICEID device) { mciSendCommandA(device, MCI_CLOSE, MCI_WAIT, 0); }
+    static void Close(MCIDEVICEID device);
   };
   struct WindowTraits {
     static HWND Invalid() { return nullptr; }

@@ -2,7 +2,9 @@
 PANDOR7_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 PANDOR7_BUILD=${PANDOR7_BUILD:-$PANDOR7_ROOT/build}
 PANDOR7_CACHE=${PANDOR7_CACHE:-/var/cache/pandor7}
-PANDOR7_JPEG_PREFIX=$PANDOR7_CACHE/libjpeg-turbo-i686-w64-mingw32
+# Built so that the program's linker can leave out what it doesn't call
+# (setup.sh, libjpeg_flags).
+PANDOR7_JPEG_PREFIX=$PANDOR7_CACHE/libjpeg-turbo-i686-w64-mingw32-sections
 
 configure_and_build() {
   # configure_and_build NAME [cmake options...]

@@ -21,6 +21,8 @@ build=$PANDOR7_BUILD/win32
 medium=$build/demo-medium
 
 if [ -n "${DISPLAY:-}" ]; then
+  # The build's prefix, with Wine's Windows fonts as in every prefix we make.
+  "$here/wine-session.sh" prefix "$build"
   prefix=$build/wineprefix
   if [ "$dpi" != 96 ]; then
     prefix=$build/wineprefix-dpi$dpi

@@ -77,12 +77,21 @@ build_libjpeg() {
   rm -rf "$work"
 }
 
+# One section per function and no unwind tables (the library's errors come
+# back by longjmp, never as exceptions), so that the program's linker can
+# leave out what it doesn't call: the encoder and its SIMD code. Unwind
+# tables would keep every function they describe. The library's few sscanf
+# and snprintf calls go to the system's C runtime instead of bringing
+# MinGW's own printf and scanf, with their floating-point code, along.
+libjpeg_flags="-ffunction-sections -fdata-sections -fno-asynchronous-unwind-tables -D__USE_MINGW_ANSI_STDIO=0"
+
 cmake_libjpeg() {
   local src=$1 build=$2 simd=$3
   cmake -S "$src" -B "$build" -G "Unix Makefiles" \
     -DCMAKE_TOOLCHAIN_FILE="$PANDOR7_ROOT/cmake/mingw-i686.cmake" \
     -DCMAKE_BUILD_TYPE=Release -DENABLE_SHARED=OFF -DENABLE_STATIC=ON \
     -DWITH_TURBOJPEG=OFF -DWITH_SIMD="$simd" \
+    -DCMAKE_C_FLAGS="$libjpeg_flags" \
     -DCMAKE_EXE_LINKER_FLAGS="-static" \
     -DCMAKE_INSTALL_PREFIX="$PANDOR7_JPEG_PREFIX" >"$build.log" 2>&1 &&
     cmake --build "$build" -j"$(nproc)" >>"$build.log" 2>&1 &&

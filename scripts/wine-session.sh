@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# wine-session.sh start|stop BUILD_DIR [DPI]
+# wine-session.sh start|stop|prefix BUILD_DIR [DPI]
 # Keeps a private X display and a persistent wineserver running for the tests
-# of one build folder, whose Wine prefix lives inside that folder.
+# of one build folder, whose Wine prefix lives inside that folder. "prefix"
+# only makes that prefix, with Wine's Windows fonts, for a run on the
+# caller's own display.
 # With DPI, in a session already started: also the prefix whose screen has
 # that many pixels per inch (wineprefix-dpiDPI, a copy of the build folder's
 # own prefix with the resolution set), with a wineserver of its own on the
@@ -14,8 +16,12 @@ dpi=${3:-}
 session=$build/wine-session
 prefix=$build/wineprefix
 
-wine_env() {
+prefix_env() {
   export WINEPREFIX=$1 WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+}
+
+wine_env() {
+  prefix_env "$1"
   export DISPLAY=":$(cat "$session/display")"
 }
 
@@ -26,6 +32,17 @@ install_windows_fonts() {
   local fonts=$1/drive_c/windows/Fonts
   mkdir -p "$fonts"
   cp -n /usr/share/wine/fonts/*.ttf /usr/share/wine/fonts/*.fon "$fonts/"
+}
+
+# The build folder's prefix, made once, and the fonts in it.
+prepare_prefix() {
+  if [ ! -f "$prefix/.initialised" ]; then
+    rm -rf "$prefix"
+    wineboot -i </dev/null >/dev/null 2>&1
+    wineserver -w
+    touch "$prefix/.initialised"
+  fi
+  install_windows_fonts "$prefix"
 }
 
 # Keeps the wineserver of the prefix in WINEPREFIX running and writes the
@@ -56,12 +73,7 @@ start() {
   tr -d '\n' <"$session/display.tmp" >"$session/display"
   [ -s "$session/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
   wine_env "$prefix"
-  if [ ! -f "$prefix/.initialised" ]; then
-    rm -rf "$prefix"
-    wineboot -i </dev/null >/dev/null 2>&1
-    wineserver -w
-    touch "$prefix/.initialised"
-  fi
+  prepare_prefix
   serve_prefix "$session/env"
 }
 
@@ -109,5 +121,6 @@ case $action/${dpi:+dpi} in
   stop/) stop_quietly ;;
   start/dpi) start_dpi ;;
   stop/dpi) stop_dpi_quietly "$session/dpi$dpi.env" ;;
-  *) echo "usage: $0 start|stop BUILD_DIR [DPI]" >&2; exit 2 ;;
+  prefix/) prefix_env "$prefix" && prepare_prefix ;;
+  *) echo "usage: $0 start|stop|prefix BUILD_DIR [DPI]" >&2; exit 2 ;;
 esac

@@ -23,6 +23,9 @@
 //                                 window has opened or closed it; prints the
 //                                 milliseconds that took
 //
+// With PANDOR7_DESKTOP set, the watcher looks at the windows of that desktop
+// (Wine's own desktop window started as explorer /desktop=NAME,...).
+//
 // Exit code 0 on success, 1 when the window isn't there (in time).
 #include <windows.h>
 #include <commctrl.h>
@@ -180,6 +183,13 @@ int Wait(const std::wstring& title, const std::wstring& className, int seconds, 
 
 int wmain(int argc, wchar_t** argv) {
   if (argc < 3) return 2;
+  wchar_t desktopName[64] = L"";
+  if (GetEnvironmentVariableW(L"PANDOR7_DESKTOP", desktopName, 64)) {
+    // The desktop comes with the first program started in it.
+    HDESK desktop = nullptr;
+    for (int i = 0; i < 100 && !(desktop = OpenDesktopW(desktopName, 0, FALSE, GENERIC_ALL)); ++i) Sleep(100);
+    if (!desktop || !SetThreadDesktop(desktop)) return 2;
+  }
   const std::wstring command = argv[1];
   const std::wstring title = argv[2];
   if (command == L"wait") {

@@ -1,5 +1,7 @@
 #include "tests/windows/menu_fixture.h"
 
+#include "tests/windows/window_probe.h"
+
 namespace pandor::testing {
 
 std::vector<std::string> StandardSettings() {
@@ -65,7 +67,11 @@ bool MenuFixture::Open(HWND owner) {
   SoundPlayer& player = soundPlayer ? *soundPlayer : sound;
   window_ = std::make_unique<MainWindow>(
       GetModuleHandleW(nullptr), MainWindowServices{files_, shell, installedPrograms, player, messages});
-  return window_->Create(owner, folder_.Path() + "autorun.exe");
+  const bool opened = window_->Create(owner, folder_.Path() + "autorun.exe");
+  // What the start-up left for the message loop, which the program runs at
+  // once (the start-up sound's play command).
+  PumpMessages();
+  return opened;
 }
 
 }  // namespace pandor::testing

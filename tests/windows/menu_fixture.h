@@ -37,8 +37,8 @@ class MenuFixture {
   // Writes a file relative to the medium's root.
   std::string WriteFile(const std::string& relative, const std::string& bytes) const;
 
-  // Opens the main window on the medium (hidden); false when the program
-  // would end at once.
+  // Opens the main window on the medium (hidden) and handles the messages
+  // its start-up posted; false when the program would end at once.
   bool Open(HWND owner = nullptr);
   MainWindow& Window() { return *window_; }
   const MainWindowControls& Controls() { return window_->Controls(); }

@@ -1,0 +1,29 @@
+#include "platform/system_library.h"
+
+#include <string>
+
+namespace pandor {
+
+HMODULE SystemLibrary::Module() {
+  if (tried_) return module_;
+  tried_ = true;
+  // By its full path: a DLL of that name on the medium, beside the program,
+  // must never be the one that is loaded.
+  wchar_t folder[MAX_PATH];
+  const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return nullptr;
+  module_ = LoadLibraryW((std::wstring(folder, length) + L"\\" + fileName_).c_str());
+  return module_;
+}
+
+SystemLibrary& Shell32() {
+  static SystemLibrary library(L"shell32.dll");
+  return library;
+}
+
+SystemLibrary& Winmm() {
+  static SystemLibrary library(L"winmm.dll");
+  return library;
+}
+
+}  // namespace pandor

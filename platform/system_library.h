@@ -1,0 +1,42 @@
+#pragma once
+// System DLLs that the program needs only now and then: the shell for a click,
+// MCI for the start-up sound. They are loaded from the Windows system folder
+// when first called, not at start, where they and everything they load would
+// delay the window. Their functions are called through Function<>().
+
+#include <windows.h>
+
+namespace pandor {
+
+class SystemLibrary {
+ public:
+  // fileName: the DLL's file name in the system folder, as L"shell32.dll".
+  explicit constexpr SystemLibrary(const wchar_t* fileName) : fileName_(fileName) {}
+  SystemLibrary(const SystemLibrary&) = delete;
+  SystemLibrary& operator=(const SystemLibrary&) = delete;
+
+  // The function as the type of a pointer to it (decltype(&ShellExecuteA));
+  // nullptr when the DLL or the function can't be found. The DLL, once
+  // loaded, stays for the rest of the program, as an imported one would.
+  template <typename FunctionPointer>
+  FunctionPointer Function(const char* name) {
+    const HMODULE module = Module();
+    return module ? reinterpret_cast<FunctionPointer>(reinterpret_cast<void*>(GetProcAddress(module, name)))
+                  : nullptr;
+  }
+
+  bool Loaded() const { return module_ != nullptr; }
+
+ private:
+  HMODULE Module();
+
+  const wchar_t* fileName_;
+  HMODULE module_ = nullptr;
+  bool tried_ = false;
+};
+
+// The shell (ShellExecuteA) and the Media Control Interface (mciSendCommandA).
+SystemLibrary& Shell32();
+SystemLibrary& Winmm();
+
+}  // namespace pandor
