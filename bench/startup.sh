@@ -45,8 +45,9 @@ with open(sys.argv[1], "wb") as out:
         out.write(f"{group}\r\nprogramme\\{name}.exe\r\n{name}\r\n{name}.exe\r\nrechner.bmp\r\nrechner.txt\r\n".encode("cp1252"))
 PY
 tree_items() {
-  # Programs plus their distinct groups.
-  tr -d '\r' <"$1/autorun/filelist.dat" | awk 'NR % 6 == 1 { if ($0 != "") groups[$0] = 1; programs++ }
+  # What the tree holds once the window shows: the programs at the top level
+  # and the groups (a group's programs get their items when it first opens).
+  tr -d '\r' <"$1/autorun/filelist.dat" | awk 'NR % 6 == 1 { if ($0 != "") groups[$0] = 1; else programs++ }
     END { print programs + length(groups) }'
 }
 
