@@ -28,5 +28,6 @@ enum TimerId : UINT_PTR { kScrollTimer = 1, kSoundTimer = 2 };
 // Posted by the start-up to the window: the start-up sound begins playing
 // once the window has shown.
 constexpr UINT kPlayStartupSound = WM_APP + 3;
+constexpr UINT kCreateHints = WM_APP + 4;
 
 }  // namespace pandor

@@ -170,6 +170,9 @@ LRESULT MainWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     case kTreeDoubleClicked:
       tvMenuDblClick();
       return 0;
+    case kCreateHints:
+      CreateHints();
+      return 0;
     case kPlayStartupSound:
       PlayStartupSound();
       return 0;

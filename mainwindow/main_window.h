@@ -8,6 +8,7 @@
 #include <string>
 
 #include "mainwindow/flat_button.h"
+#include "mainwindow/hints.h"
 #include "mainwindow/menu_tree_view.h"
 #include "menu/file_source.h"
 #include "menu/line_list.h"
@@ -52,7 +53,7 @@ struct MainWindowControls {
   HWND pnPreview = nullptr;
   HWND imgPreview = nullptr;
   HWND StatusBar = nullptr;
-  HWND hints = nullptr;
+  HWND hints = nullptr;  // made once the window is on screen
 };
 
 // The state every handler works on.
@@ -148,6 +149,7 @@ class MainWindow {
   void CreateControls();
   void AddHint(HWND control, const wchar_t* text);
   void SetHint(HWND control, const wchar_t* text);
+  void CreateHints();
 
   void ToggleInfoPanel();
   void ShowProgramInformation(const ProgramEntry& program);
@@ -178,6 +180,7 @@ class MainWindow {
   MainWindowState state_;
   MenuTreeView treeView_;
   PictureView preview_;
+  Hints hints_;
   SecondaryWindows* secondaryWindows_ = nullptr;
 
   // Colours and GDI objects the settings choose.

@@ -49,9 +49,8 @@ void MainWindow::CreateControls() {
   descriptionText_ = GetSysColor(COLOR_WINDOWTEXT);
   const auto setFont = [](HWND control, HFONT font) { SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE); };
 
-  controls_.hints = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
-                                    instance_, nullptr);
+  // The hint window comes once the window has shown (Hints).
+  PostMessageW(hwnd_, kCreateHints, 0, 0);
 
   // Welcome banner: the shadow label lies one pixel above the text label.
   controls_.pWillkommen = Panel::Create(hwnd_, kIdWillkommen, kWillkommen.ScaledRect());
@@ -142,23 +141,13 @@ LRESULT CALLBACK MainWindow::PageControlSubclass(HWND pages, UINT message, WPARA
   return DefSubclassProc(pages, message, wParam, lParam);
 }
 
-void MainWindow::AddHint(HWND control, const wchar_t* text) {
-  TOOLINFOW tool{};
-  tool.cbSize = sizeof tool;
-  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-  tool.hwnd = GetParent(control);
-  tool.uId = reinterpret_cast<UINT_PTR>(control);
-  tool.lpszText = const_cast<wchar_t*>(text);
-  SendMessageW(controls_.hints, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-}
+void MainWindow::AddHint(HWND control, const wchar_t* text) { hints_.Add(control, text); }
 
-void MainWindow::SetHint(HWND control, const wchar_t* text) {
-  TOOLINFOW tool{};
-  tool.cbSize = sizeof tool;
-  tool.hwnd = GetParent(control);
-  tool.uId = reinterpret_cast<UINT_PTR>(control);
-  tool.lpszText = const_cast<wchar_t*>(text);
-  SendMessageW(controls_.hints, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+void MainWindow::SetHint(HWND control, const wchar_t* text) { hints_.Set(control, text); }
+
+void MainWindow::CreateHints() {
+  hints_.Create(instance_, hwnd_);
+  controls_.hints = hints_.Handle();
 }
 
 }  // namespace pandor
