@@ -5,7 +5,7 @@
 # among its imports: they are loaded when first needed, so that starting
 # doesn't wait for them (platform/system_library.h).
 set -euo pipefail
-allowed="ADVAPI32.dll COMCTL32.dll GDI32.dll KERNEL32.dll msvcrt.dll USER32.dll"
+allowed="ADVAPI32.dll COMCTL32.dll GDI32.dll IMM32.dll KERNEL32.dll msvcrt.dll USER32.dll"
 headers=$(i686-w64-mingw32-objdump -p "$1")
 status=0
 for dll in $(sed -n 's/^\s*DLL Name: //p' <<<"$headers"); do

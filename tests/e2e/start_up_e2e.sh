@@ -19,6 +19,17 @@ check "task bar entry keeps the application title" grep -qx "owner: Velmar Pando
 inspect close "Demo-CD"
 check "closing ends the program" ended_within "$pid" 20
 
+# Without a start-up sound nothing the window shows needs COM: the menu
+# doesn't load it (nor an input method that would) before a click.
+mv "$medium/autorun/startup.wav" "$medium/autorun/startup.bak"
+start_menu "$medium"
+check "silent menu window appears" inspect wait "Demo-CD"
+check "COM isn't loaded to show the window" \
+  test "$(inspect modules "Demo-CD" | tr -d '\r' | grep -cix "ole32.dll")" = 0
+inspect close "Demo-CD"
+check "the silent menu ends on closing" ended_within "$pid" 20
+mv "$medium/autorun/startup.bak" "$medium/autorun/startup.wav"
+
 # Without filelist.dat: the Debug box, no main window, and the end after OK.
 mv "$medium/autorun/filelist.dat" "$medium/autorun/filelist.bak"
 start_menu "$medium"

@@ -14,6 +14,8 @@
 //   rect TITLE                    the window's place: left top width height
 //   owner TITLE                   the title of the window that owns it and
 //                                 has its task bar entry
+//   modules TITLE                 the file name of every module loaded in
+//                                 the program that shows the window
 //   select TITLE N                selects the N-th top-level item of the
 //                                 window's tree (from 0)
 //   click TITLE CLASS [X Y]       a left click on the first child of that
@@ -29,6 +31,7 @@
 // Exit code 0 on success, 1 when the window isn't there (in time).
 #include <windows.h>
 #include <commctrl.h>
+#include <psapi.h>
 
 #include <cstdio>
 #include <string>
@@ -225,6 +228,20 @@ int wmain(int argc, wchar_t** argv) {
     const HWND owner = GetWindow(window, GW_OWNER);
     if (!owner || !IsWindowVisible(owner)) return 1;
     PrintUtf8(L"owner: " + Text(owner));
+    return 0;
+  }
+  if (command == L"modules") {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    const HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId);
+    HMODULE modules[512];
+    DWORD bytes = 0;
+    if (!process || !EnumProcessModules(process, modules, sizeof modules, &bytes)) return 1;
+    for (DWORD i = 0; i < bytes / sizeof(HMODULE) && i < 512; ++i) {
+      wchar_t name[MAX_PATH] = L"";
+      if (GetModuleBaseNameW(process, modules[i], name, MAX_PATH)) PrintUtf8(name);
+    }
+    CloseHandle(process);
     return 0;
   }
   if (command == L"select" && argc > 3) {
