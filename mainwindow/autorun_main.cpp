@@ -10,6 +10,8 @@
 #include "platform/app_paths_registry.h"
 #include "platform/mci_sound_player.h"
 #include "menu/menu_error.h"
+#include "menu/menu_folder.h"
+#include "platform/system_library.h"
 #include "platform/windows_files.h"
 
 #include <cstdlib>
@@ -38,13 +40,18 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   // the system makes no IME window for the program and, under Wine, doesn't
   // start COM when the first window activates: a good part of the start-up.
   ImmDisableIME(static_cast<DWORD>(-1));
+  const std::string programPath = ProgramPath();
+  WindowsFiles files;
+  // MCI loads while the window is being made, so that opening the start-up
+  // sound doesn't wait for it.
+  if (FileExists(files, StartupSoundPath(MenuFolderFor(programPath)))) LoadInBackground(kSoundLibraries);
+
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TREEVIEW_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
   InitCommonControlsEx(&controls);
 
   ApplicationWindow application(instance);
   WindowsMessages messages;
   messages.SetOwner(application.Handle());
-  WindowsFiles files;
   WindowsShell shell;
   AppPathsRegistry installedPrograms;
   MciSoundPlayer sound;
@@ -52,7 +59,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   MainWindow::RegisterClasses(instance);
   MainWindow main(instance, MainWindowServices{files, shell, installedPrograms, sound, messages});
   main.onDestroyed = [] { PostQuitMessage(0); };
-  if (!main.Create(application.Handle(), ProgramPath())) return 0;
+  if (!main.Create(application.Handle(), programPath)) return 0;
   application.SetMainWindow(main.Handle());
   messages.SetOwner(main.Handle());
   SecondaryWindows secondary(instance, main.Handle(), shell, main.State().folder.appDir,

@@ -13,6 +13,14 @@ namespace {
 
 using AcmGetVersion = DWORD(WINAPI*)();
 
+bool FromSystemFolder(HMODULE module) {
+  wchar_t path[MAX_PATH] = L"";
+  wchar_t system[MAX_PATH] = L"";
+  GetModuleFileNameW(module, path, MAX_PATH);
+  GetSystemDirectoryW(system, MAX_PATH);
+  return _wcsnicmp(path, system, wcslen(system)) == 0;
+}
+
 TEST(SystemLibraryTest, LoadsItsDllFromTheSystemFolderAtTheFirstCallOnly) {
   // A DLL the test program doesn't import and nothing it imports loads.
   if (GetModuleHandleW(L"msacm32.dll")) GTEST_SKIP() << "msacm32.dll is loaded already";
@@ -26,12 +34,17 @@ TEST(SystemLibraryTest, LoadsItsDllFromTheSystemFolderAtTheFirstCallOnly) {
   const HMODULE loaded = GetModuleHandleW(L"msacm32.dll");
   ASSERT_NE(loaded, nullptr);
   EXPECT_NE(version(), 0u);
+  EXPECT_TRUE(FromSystemFolder(loaded)) << "loaded from elsewhere";
+}
 
-  wchar_t path[MAX_PATH] = L"";
-  wchar_t system[MAX_PATH] = L"";
-  GetModuleFileNameW(loaded, path, MAX_PATH);
-  GetSystemDirectoryW(system, MAX_PATH);
-  EXPECT_EQ(_wcsnicmp(path, system, wcslen(system)), 0) << "loaded from elsewhere";
+TEST(SystemLibraryTest, LoadsInTheBackgroundPastWhatIsMissing) {
+  if (GetModuleHandleW(L"mciwave.dll")) GTEST_SKIP() << "mciwave.dll is loaded already";
+  static constexpr const wchar_t* kNames[] = {L"pandor7-no-such-library.dll", L"mciwave.dll", nullptr};
+  LoadInBackground(kNames);
+  HMODULE loaded = nullptr;
+  for (int wait = 0; wait < 1000 && !(loaded = GetModuleHandleW(L"mciwave.dll")); ++wait) Sleep(10);
+  ASSERT_NE(loaded, nullptr) << "not loaded within 10 s";
+  EXPECT_TRUE(FromSystemFolder(loaded)) << "loaded from elsewhere";
 }
 
 TEST(SystemLibraryTest, MissingDllsAndFunctionsComeBackAsNull) {
