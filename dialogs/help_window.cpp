@@ -7,6 +7,7 @@
 #include "dialogs/modal_loop.h"
 #include "platform/screen_placement.h"
 #include "platform/child_window.h"
+#include "platform/control_hook.h"
 #include "platform/text.h"
 
 namespace pandor {
@@ -103,11 +104,8 @@ LRESULT CALLBACK GroupBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lPar
     case WM_PRINTCLIENT:
       PaintGroupBox(box, reinterpret_cast<HDC>(wParam));
       return 0;
-    case WM_NCDESTROY:
-      RemoveWindowSubclass(box, GroupBoxProc, kGroupBoxSubclass);
-      break;
   }
-  return DefSubclassProc(box, message, wParam, lParam);
+  return CallNextHook(box, message, wParam, lParam);
 }
 
 }  // namespace
@@ -154,7 +152,7 @@ void HelpWindow::CreateControls() {
   // when it paints.
   controls_.GroupBox1 = CreateChild(hwnd_, L"BUTTON", L"Bedienung von Pandor 7", BS_GROUPBOX | WS_CLIPSIBLINGS,
                                     kGroupBox, kIdGroupBox);
-  SetWindowSubclass(controls_.GroupBox1, GroupBoxProc, kGroupBoxSubclass, 0);
+  HookControl(controls_.GroupBox1, GroupBoxProc, kGroupBoxSubclass, 0);
   controls_.mHilfe = CreateChild(hwnd_, L"EDIT", HelpText().c_str(), ES_MULTILINE | ES_READONLY | WS_TABSTOP,
                                  kHelpTextInBox.Inside(kGroupBox), kIdHelpText);
 

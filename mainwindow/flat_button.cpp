@@ -2,6 +2,7 @@
 
 #include "mainwindow/panel.h"
 #include "platform/child_window.h"
+#include "platform/control_hook.h"
 #include "platform/text.h"
 
 namespace pandor {
@@ -50,7 +51,7 @@ void PaintFlatButton(HDC dc, const RECT& area, const FlatButtonLook& look) {
 }
 
 FlatButton::~FlatButton() {
-  if (hwnd_) RemoveWindowSubclass(hwnd_, SubclassProc, 0);
+  if (hwnd_) UnhookControl(hwnd_, SubclassProc, 0);
 }
 
 void FlatButton::Create(HWND panel, int id, const RECT& bounds, const std::wstring& caption, HIMAGELIST glyph,
@@ -64,7 +65,7 @@ void FlatButton::Create(HWND panel, int id, const RECT& bounds, const std::wstri
                           bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, panel,
                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                           reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(panel, GWLP_HINSTANCE)), nullptr);
-  SetWindowSubclass(hwnd_, SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
+  HookControl(hwnd_, SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
 }
 
 void FlatButton::SetCaption(const std::wstring& caption) {
@@ -113,7 +114,7 @@ LRESULT CALLBACK FlatButton::SubclassProc(HWND hwnd, UINT message, WPARAM wParam
     case WM_ERASEBKGND:
       return 1;
   }
-  return DefSubclassProc(hwnd, message, wParam, lParam);
+  return CallNextHook(hwnd, message, wParam, lParam);
 }
 
 }  // namespace pandor

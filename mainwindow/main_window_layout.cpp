@@ -8,6 +8,7 @@
 #include "mainwindow/main_window.h"
 #include "mainwindow/panel.h"
 #include "platform/child_window.h"
+#include "platform/control_hook.h"
 #include "resources/resource_ids.h"
 
 namespace pandor {
@@ -103,7 +104,7 @@ void MainWindow::CreateControls() {
   controls_.PageControl1 = CreateChildWindow(hwnd_, WC_TABCONTROLW, L"",
                                        TCS_BUTTONS | TCS_HOTTRACK | WS_CLIPSIBLINGS | WS_TABSTOP, kPages, kIdPages);
   setFont(controls_.PageControl1, windowFont_.get());
-  SetWindowSubclass(controls_.PageControl1, PageControlSubclass, 0, reinterpret_cast<DWORD_PTR>(this));
+  HookControl(controls_.PageControl1, PageControlSubclass, 0, reinterpret_cast<DWORD_PTR>(this));
   TCITEMW tab{};
   tab.mask = TCIF_TEXT;
   tab.pszText = const_cast<wchar_t*>(L"Infos");
@@ -137,8 +138,7 @@ LRESULT CALLBACK MainWindow::PageControlSubclass(HWND pages, UINT message, WPARA
     FillRect(reinterpret_cast<HDC>(wParam), &client, reinterpret_cast<MainWindow*>(self)->backgroundBrush_.get());
     return 1;
   }
-  if (message == WM_NCDESTROY) RemoveWindowSubclass(pages, PageControlSubclass, 0);
-  return DefSubclassProc(pages, message, wParam, lParam);
+  return CallNextHook(pages, message, wParam, lParam);
 }
 
 void MainWindow::AddHint(HWND control, const wchar_t* text) { hints_.Add(control, text); }

@@ -1,6 +1,7 @@
 #include "mainwindow/menu_tree_view.h"
 
 #include "menu/node_image.h"
+#include "platform/control_hook.h"
 #include "platform/text.h"
 
 namespace pandor {
@@ -13,7 +14,7 @@ constexpr UINT_PTR kKeySubclassId = 1;
 void MenuTreeView::Attach(HWND tree) {
   tree_ = tree;
   treeProcedure_ = reinterpret_cast<WNDPROC>(GetClassLongPtrW(tree, GCLP_WNDPROC));
-  SetWindowSubclass(tree_, KeySubclass, kKeySubclassId, reinterpret_cast<DWORD_PTR>(this));
+  HookControl(tree_, KeySubclass, kKeySubclassId, reinterpret_cast<DWORD_PTR>(this));
 }
 
 LRESULT MenuTreeView::Call(UINT message, WPARAM wParam, LPARAM lParam) const {
@@ -29,8 +30,7 @@ LRESULT CALLBACK MenuTreeView::KeySubclass(HWND tree, UINT message, WPARAM wPara
     if (view->Known(node) && view->model_->Node(node).IsGroup()) view->OpenBranch(node);
     return 0;
   }
-  if (message == WM_NCDESTROY) RemoveWindowSubclass(tree, KeySubclass, kKeySubclassId);
-  return DefSubclassProc(tree, message, wParam, lParam);
+  return CallNextHook(tree, message, wParam, lParam);
 }
 
 void MenuTreeView::Fill(const MenuTree& tree) {

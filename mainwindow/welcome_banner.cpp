@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "mainwindow/main_window.h"
+#include "platform/control_hook.h"
 
 namespace pandor {
 namespace {
@@ -24,8 +25,8 @@ void DrawLabelText(HDC dc, HWND label, RECT area, COLORREF colour) {
 }  // namespace
 
 void MainWindow::WatchBannerPainting() {
-  SetWindowSubclass(controls_.lblShadow, BannerLabelSubclass, 0, reinterpret_cast<DWORD_PTR>(this));
-  SetWindowSubclass(controls_.lblWelcome, BannerLabelSubclass, 0, reinterpret_cast<DWORD_PTR>(this));
+  HookControl(controls_.lblShadow, BannerLabelSubclass, 0, reinterpret_cast<DWORD_PTR>(this));
+  HookControl(controls_.lblWelcome, BannerLabelSubclass, 0, reinterpret_cast<DWORD_PTR>(this));
 }
 
 void MainWindow::PaintBanner(HDC dc) {
@@ -61,11 +62,8 @@ LRESULT CALLBACK MainWindow::BannerLabelSubclass(HWND label, UINT message, WPARA
       // The panel repaints beneath, then both texts are drawn afresh.
       InvalidateRect(window->controls_.pWillkommen, nullptr, TRUE);
       break;
-    case WM_NCDESTROY:
-      RemoveWindowSubclass(label, BannerLabelSubclass, 0);
-      break;
   }
-  return DefSubclassProc(label, message, wParam, lParam);
+  return CallNextHook(label, message, wParam, lParam);
 }
 
 }  // namespace pandor

@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "mainwindow/main_window.h"
+#include "platform/control_hook.h"
 
 namespace pandor {
 namespace {
@@ -66,7 +67,7 @@ void MainWindow::SetAllCaptionColours(COLORREF colour) {
 }
 
 void MainWindow::WatchMouseMoves(HWND control) {
-  SetWindowSubclass(control, MouseMoveSubclass, 0, reinterpret_cast<DWORD_PTR>(this));
+  HookControl(control, MouseMoveSubclass, 0, reinterpret_cast<DWORD_PTR>(this));
 }
 
 LRESULT CALLBACK MainWindow::MouseMoveSubclass(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
@@ -80,10 +81,8 @@ LRESULT CALLBACK MainWindow::MouseMoveSubclass(HWND control, UINT message, WPARA
         window->lblWelcomeMouseMove();
       }
     });
-  } else if (message == WM_NCDESTROY) {
-    RemoveWindowSubclass(control, MouseMoveSubclass, 0);
   }
-  return DefSubclassProc(control, message, wParam, lParam);
+  return CallNextHook(control, message, wParam, lParam);
 }
 
 }  // namespace pandor
