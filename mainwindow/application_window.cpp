@@ -13,14 +13,11 @@ constexpr wchar_t kClassName[] = L"Pandor7Application";
 }  // namespace
 
 ApplicationWindow::ApplicationWindow(HINSTANCE instance) {
-  RegisterObjectWindowClass<ApplicationWindow>(instance, kClassName, nullptr);
+  RegisterObjectWindowClass<ApplicationWindow>(instance, kClassName, nullptr, LoadIconA(instance, IDI_MAIN));
   // A visible window of no size: it has the task bar entry, nothing on screen.
   CreateWindowExW(0, kClassName, FromUtf8(kApplicationTitle).c_str(),
                   WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_VISIBLE, GetSystemMetrics(SM_CXSCREEN) / 2,
                   GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr, nullptr, instance, this);
-  const HICON icon = LoadIconA(instance, IDI_MAIN);
-  SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-  SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
 }
 
 ApplicationWindow::~ApplicationWindow() {

@@ -44,7 +44,10 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::RegisterClasses(HINSTANCE instance) {
-  RegisterObjectWindowClass<MainWindow>(instance, kClassName, LoadCursor(nullptr, IDC_ARROW));
+  // The icon comes with the class: under Wine each WM_SETICON converts the
+  // icon for the X server once more.
+  RegisterObjectWindowClass<MainWindow>(instance, kClassName, LoadCursor(nullptr, IDC_ARROW),
+                                        LoadIconA(instance, IDI_MAIN));
   Panel::Register(instance);
   PictureView::Register(instance);
 }
@@ -54,9 +57,6 @@ bool MainWindow::Create(HWND owner, const std::string& programPath) {
   AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
   CreateWindowExW(kExStyle, kClassName, FromUtf8(kApplicationTitle).c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
                   frame.right - frame.left, frame.bottom - frame.top, owner, nullptr, instance_, this);
-  const HICON icon = LoadIconA(instance_, IDI_MAIN);
-  SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-  SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
   CreateControls();
   return FormCreate(programPath) == StartUp::Continue;
 }

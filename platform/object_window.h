@@ -29,13 +29,16 @@ LRESULT CALLBACK ObjectWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
 }
 
 // Registers the class once per program; a second registration changes nothing.
+// The icon, if any, is every window's of the class, big and small.
 template <typename T>
-void RegisterObjectWindowClass(HINSTANCE instance, const wchar_t* className, HCURSOR cursor) {
+void RegisterObjectWindowClass(HINSTANCE instance, const wchar_t* className, HCURSOR cursor, HICON icon = nullptr) {
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof wc;
   wc.lpfnWndProc = ObjectWindowProc<T>;
   wc.hInstance = instance;
   wc.hCursor = cursor;
+  wc.hIcon = icon;
+  wc.hIconSm = icon;
   wc.lpszClassName = className;
   RegisterClassExW(&wc);
 }

@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "menu/node_image.h"
+#include "resources/resource_ids.h"
 #include "tests/windows/menu_fixture.h"
 #include "tests/windows/window_probe.h"
 
@@ -32,7 +33,11 @@ TEST_F(MainWindowLayoutTest, FixedSizeDialogWindowWithTheMenusCaption) {
   EXPECT_FALSE(style & WS_MINIMIZEBOX);
   EXPECT_FALSE(style & WS_MAXIMIZEBOX);
   EXPECT_TRUE(style & WS_CAPTION);
-  EXPECT_NE(SendMessageW(window, WM_GETICON, ICON_BIG, 0), 0);
+  // The program's icon, big and small, comes with the window's class.
+  const HICON icon = LoadIconA(GetModuleHandleW(nullptr), IDI_MAIN);
+  ASSERT_NE(icon, nullptr);
+  EXPECT_EQ(reinterpret_cast<HICON>(GetClassLongPtrW(window, GCLP_HICON)), icon);
+  EXPECT_EQ(reinterpret_cast<HICON>(GetClassLongPtrW(window, GCLP_HICONSM)), icon);
   EXPECT_TRUE(menu.messages.boxes.empty());
 }
 
