@@ -2,11 +2,12 @@
 # startup.sh [BUILD_DIR] [RUNS]
 # How long the menu takes from process start to its shown window with a
 # filled tree, against a bare window of our own (bench/bare_window.cpp), in
-# interleaved runs under the build folder's Wine session: the demo medium as
-# it ships, the demo without its start-up sound, and the demo with a program
-# list of 10,000 programs. Also the working sets and the size of the shipped
-# autorun.exe. Starts the session if it isn't running and stops it again
-# afterwards. BUILD_DIR defaults to build/win32, RUNS to 15.
+# interleaved runs under the build folder's Wine session: the menu's layout
+# of windows with nothing in them (the same source, built as menu_windows),
+# the demo medium as it ships, the demo without its start-up sound, and the
+# demo with a program list of 10,000 programs. Also the working sets and the
+# size of the shipped autorun.exe. Starts the session if it isn't running and
+# stops it again afterwards. BUILD_DIR defaults to build/win32, RUNS to 15.
 set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -18,7 +19,7 @@ source "$here/wine_bench.sh"
 build=$(cd "${1:-$PANDOR7_BUILD/win32}" && pwd)
 runs=${2:-15}
 
-cmake --build "$build" --target startup_timer bare_window demo_medium >/dev/null
+cmake --build "$build" --target startup_timer bare_window menu_windows demo_medium >/dev/null
 
 wine_bench_session "$build" startup-bench
 source "$build/wine-session/env"
@@ -55,6 +56,7 @@ win() { winepath -w "$1"; }
 echo "== start-up, $runs interleaved runs of each (the first program is the baseline)"
 wine "$build/bench/startup_timer.exe" "$runs" \
   "$(win "$build/bench/bare_window.exe")" 5 \
+  "$(win "$build/bench/menu_windows.exe")" 5 \
   "$(win "$demo/autorun.exe")" "$(tree_items "$demo")" \
   "$(win "$work/silent/autorun.exe")" "$(tree_items "$work/silent")" \
   "$(win "$work/large/autorun.exe")" "$(tree_items "$work/large")"
