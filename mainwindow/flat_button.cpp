@@ -113,6 +113,11 @@ LRESULT CALLBACK FlatButton::SubclassProc(HWND hwnd, UINT message, WPARAM wParam
       break;
     case WM_ERASEBKGND:
       return 1;
+    case WM_NCDESTROY:
+      // The hook goes with the window; the destructor has nothing left to
+      // take off, and never a later window's that got the same handle.
+      button->hwnd_ = nullptr;
+      break;
   }
   return CallNextHook(hwnd, message, wParam, lParam);
 }
