@@ -44,7 +44,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   WindowsFiles files;
   // MCI loads while the window is being made, so that opening the start-up
   // sound doesn't wait for it.
-  if (FileExists(files, StartupSoundPath(MenuFolderFor(programPath)))) LoadInBackground(kSoundLibraries);
+  if (FileExists(files, StartupSoundPath(MenuFolderFor(programPath)))) LoadInBackground(kMciLibraries);
 
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TREEVIEW_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
   InitCommonControlsEx(&controls);

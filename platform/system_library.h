@@ -45,7 +45,4 @@ SystemLibrary& Winmm();
 // nothing waits for the thread.
 void LoadInBackground(const wchar_t* const* fileNames);
 
-// What the start-up sound needs: MCI and its driver for wave files.
-inline constexpr const wchar_t* kSoundLibraries[] = {L"winmm.dll", L"mciwave.dll", nullptr};
-
 }  // namespace pandor
