@@ -23,11 +23,9 @@ enum ControlId : int {
   kIdStatusBar,
 };
 
-enum TimerId : UINT_PTR { kScrollTimer = 1, kSoundTimer = 2 };
-
-// Posted by the start-up to the window: the start-up sound begins playing
-// once the window has shown.
-constexpr UINT kPlayStartupSound = WM_APP + 3;
-constexpr UINT kCreateHints = WM_APP + 4;
+// kAfterFirstPaintTimer goes off once, right after the window's first paint:
+// a timer message comes only when no window of the thread waits to be
+// painted, so what it starts never holds up the window's first appearance.
+enum TimerId : UINT_PTR { kScrollTimer = 1, kSoundTimer = 2, kAfterFirstPaintTimer = 3 };
 
 }  // namespace pandor

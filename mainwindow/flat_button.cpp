@@ -2,8 +2,6 @@
 
 #include "mainwindow/panel.h"
 #include "platform/child_window.h"
-#include "platform/control_hook.h"
-#include "platform/text.h"
 
 namespace pandor {
 namespace {
@@ -50,10 +48,6 @@ void PaintFlatButton(HDC dc, const RECT& area, const FlatButtonLook& look) {
   SelectObject(dc, oldFont);
 }
 
-FlatButton::~FlatButton() {
-  if (hwnd_) UnhookControl(hwnd_, SubclassProc, 0);
-}
-
 void FlatButton::Create(HWND panel, int id, const RECT& bounds, const std::wstring& caption, HIMAGELIST glyph,
                         HFONT font) {
   look_.caption = caption;
@@ -61,65 +55,37 @@ void FlatButton::Create(HWND panel, int id, const RECT& bounds, const std::wstri
   look_.font = font;
   look_.captionColour = GetSysColor(COLOR_BTNTEXT);
   look_.background = GetSysColor(COLOR_BTNFACE);
-  hwnd_ = CreateWindowExW(0, L"BUTTON", caption.c_str(), WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, bounds.left,
-                          bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, panel,
-                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                          reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(panel, GWLP_HINSTANCE)), nullptr);
-  HookControl(hwnd_, SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
+  Place(panel, id, bounds);
 }
 
 void FlatButton::SetCaption(const std::wstring& caption) {
   look_.caption = caption;
-  SetWindowTextW(hwnd_, caption.c_str());
-  InvalidateRect(hwnd_, nullptr, TRUE);
+  Invalidate();
 }
 
 void FlatButton::SetCaptionColour(COLORREF colour) {
   if (look_.captionColour == colour) return;
   look_.captionColour = colour;
-  InvalidateRect(hwnd_, nullptr, TRUE);
+  Invalidate();
 }
 
 void FlatButton::SetBackground(COLORREF colour) {
   look_.background = colour;
-  InvalidateRect(hwnd_, nullptr, TRUE);
+  Invalidate();
 }
 
-void FlatButton::Draw(const DRAWITEMSTRUCT& item) {
-  FlatButtonLook look = look_;
-  look.pressed = (item.itemState & ODS_SELECTED) != 0;
-  PaintFlatButton(item.hDC, item.rcItem, look);
-}
+void FlatButton::Paint(HDC dc) const { PaintFlatButton(dc, Bounds(), look_); }
 
 void FlatButton::SetHot(bool hot) {
   if (look_.hot == hot) return;
   look_.hot = hot;
-  InvalidateRect(hwnd_, nullptr, TRUE);
+  Invalidate();
 }
 
-LRESULT CALLBACK FlatButton::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                          DWORD_PTR self) {
-  auto* button = reinterpret_cast<FlatButton*>(self);
-  switch (message) {
-    case WM_MOUSEMOVE: {
-      TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, hwnd, 0};
-      TrackMouseEvent(&track);
-      button->SetHot(true);
-      if (button->onMouseMove) button->onMouseMove();
-      break;
-    }
-    case WM_MOUSELEAVE:
-      button->SetHot(false);
-      break;
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_NCDESTROY:
-      // The hook goes with the window; the destructor has nothing left to
-      // take off, and never a later window's that got the same handle.
-      button->hwnd_ = nullptr;
-      break;
-  }
-  return CallNextHook(hwnd, message, wParam, lParam);
+void FlatButton::SetPressed(bool pressed) {
+  if (look_.pressed == pressed) return;
+  look_.pressed = pressed;
+  Invalidate();
 }
 
 }  // namespace pandor

@@ -1,13 +1,15 @@
 #pragma once
-// The main window's flat buttons: transparent over their panel, an optional
-// glyph left of the caption (16 x 16 at 96 DPI), and a caption colour that the
-// hover effect changes.
+// The main window's flat buttons, graphic controls on their panel: an
+// optional glyph left of the caption (16 x 16 at 96 DPI), a raised edge while
+// the mouse is over them, a sunken one while they are held down, and a
+// caption colour that the hover effect changes.
 
 #include <windows.h>
 #include <commctrl.h>
 
-#include <functional>
 #include <string>
+
+#include "mainwindow/graphic_control.h"
 
 namespace pandor {
 
@@ -24,15 +26,9 @@ struct FlatButtonLook {
 // Draws the button into dc; also what tests call on a memory bitmap.
 void PaintFlatButton(HDC dc, const RECT& area, const FlatButtonLook& look);
 
-class FlatButton {
+class FlatButton : public GraphicControl {
  public:
-  FlatButton() = default;
-  FlatButton(const FlatButton&) = delete;
-  FlatButton& operator=(const FlatButton&) = delete;
-  ~FlatButton();
-
   void Create(HWND panel, int id, const RECT& bounds, const std::wstring& caption, HIMAGELIST glyph, HFONT font);
-  HWND Handle() const { return hwnd_; }
 
   void SetCaption(const std::wstring& caption);
   const std::wstring& Caption() const { return look_.caption; }
@@ -41,17 +37,11 @@ class FlatButton {
   COLORREF CaptionColour() const { return look_.captionColour; }
   void SetBackground(COLORREF colour);
 
-  // Called for WM_DRAWITEM of this button.
-  void Draw(const DRAWITEMSTRUCT& item);
-
-  // Called whenever the mouse moves over the button.
-  std::function<void()> onMouseMove;
+  void Paint(HDC dc) const override;
+  void SetHot(bool hot) override;
+  void SetPressed(bool pressed) override;
 
  private:
-  static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
-  void SetHot(bool hot);
-
-  HWND hwnd_ = nullptr;
   FlatButtonLook look_;
 };
 

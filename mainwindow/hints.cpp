@@ -6,21 +6,36 @@
 
 namespace pandor {
 
-void Hints::Add(HWND control, const wchar_t* text) {
+void Hints::Add(HWND control, const wchar_t* text) { Add(Of(control, text)); }
+void Hints::Add(const GraphicControl& control, const wchar_t* text) { Add(Of(control, text)); }
+void Hints::Set(HWND control, const wchar_t* text) { Set(Of(control, text)); }
+void Hints::Set(const GraphicControl& control, const wchar_t* text) { Set(Of(control, text)); }
+
+Hints::Hint Hints::Of(HWND control, const wchar_t* text) {
+  return Hint{GetParent(control), reinterpret_cast<UINT_PTR>(control), RECT{}, TTF_IDISHWND | TTF_SUBCLASS, text};
+}
+
+Hints::Hint Hints::Of(const GraphicControl& control, const wchar_t* text) {
+  return Hint{control.Host(), static_cast<UINT_PTR>(control.Id()), control.Bounds(), TTF_SUBCLASS, text};
+}
+
+void Hints::Add(const Hint& hint) {
   if (window_) {
-    Send(TTM_ADDTOOLW, {control, text});
+    Send(TTM_ADDTOOLW, hint);
   } else {
-    pending_.push_back({control, text});
+    pending_.push_back(hint);
   }
 }
 
-void Hints::Set(HWND control, const wchar_t* text) {
+void Hints::Set(const Hint& hint) {
   if (window_) {
-    Send(TTM_UPDATETIPTEXTW, {control, text});
+    Send(TTM_UPDATETIPTEXTW, hint);
     return;
   }
-  const auto hint = std::find_if(pending_.begin(), pending_.end(), [control](const Hint& h) { return h.control == control; });
-  if (hint != pending_.end()) hint->text = text;
+  const auto pending = std::find_if(pending_.begin(), pending_.end(), [&hint](const Hint& h) {
+    return h.window == hint.window && h.id == hint.id;
+  });
+  if (pending != pending_.end()) pending->text = hint.text;
 }
 
 void Hints::Create(HINSTANCE instance, HWND owner) {
@@ -34,9 +49,10 @@ void Hints::Create(HINSTANCE instance, HWND owner) {
 void Hints::Send(UINT message, const Hint& hint) const {
   TOOLINFOW tool{};
   tool.cbSize = sizeof tool;
-  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-  tool.hwnd = GetParent(hint.control);
-  tool.uId = reinterpret_cast<UINT_PTR>(hint.control);
+  tool.uFlags = hint.flags;
+  tool.hwnd = hint.window;
+  tool.uId = hint.id;
+  tool.rect = hint.area;
   tool.lpszText = const_cast<wchar_t*>(hint.text);
   SendMessageW(window_, message, 0, reinterpret_cast<LPARAM>(&tool));
 }

@@ -8,23 +8,36 @@
 
 #include <vector>
 
+#include "mainwindow/graphic_control.h"
+
 namespace pandor {
 
 class Hints {
  public:
   // text: a string that lives as long as the program (the hints are literals).
   void Add(HWND control, const wchar_t* text);
+  void Add(const GraphicControl& control, const wchar_t* text);
   void Set(HWND control, const wchar_t* text);
+  void Set(const GraphicControl& control, const wchar_t* text);
 
   // Makes the tooltip window, owned by owner, with every hint given so far.
   void Create(HINSTANCE instance, HWND owner);
   HWND Handle() const { return window_; }
 
  private:
+  // A control with a window is a tool of its own; a graphic control is an
+  // area of its panel.
   struct Hint {
-    HWND control;
+    HWND window;
+    UINT_PTR id;
+    RECT area;
+    UINT flags;
     const wchar_t* text;
   };
+  static Hint Of(HWND control, const wchar_t* text);
+  static Hint Of(const GraphicControl& control, const wchar_t* text);
+  void Add(const Hint& hint);
+  void Set(const Hint& hint);
   void Send(UINT message, const Hint& hint) const;
 
   HWND window_ = nullptr;

@@ -58,6 +58,7 @@ bool MainWindow::Create(HWND owner, const std::string& programPath) {
   CreateWindowExW(kExStyle, kClassName, FromUtf8(kApplicationTitle).c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
                   frame.right - frame.left, frame.bottom - frame.top, owner, nullptr, instance_, this);
   CreateControls();
+  SetTimer(hwnd_, kAfterFirstPaintTimer, USER_TIMER_MINIMUM, nullptr);
   return FormCreate(programPath) == StartUp::Continue;
 }
 
@@ -77,7 +78,7 @@ void MainWindow::ToggleInfoPanel() {
   SetWindowPos(hwnd_, nullptr, 0, 0, width, window.bottom - window.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   state_.infoVisible = !state_.infoVisible;
   controls_.sbtnExpand.SetCaption(state_.infoVisible ? L"<<" : L">>");
-  SetHint(controls_.sbtnExpand.Handle(), state_.infoVisible ? L"Infos ausblenden" : L"Infos einblenden");
+  hints_.Set(controls_.sbtnExpand, state_.infoVisible ? L"Infos ausblenden" : L"Infos einblenden");
 
   // The window comes back centred, its groups closed but for the one that
   // holds the selected program.
@@ -137,13 +138,6 @@ LRESULT MainWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
       return OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
     case WM_NOTIFY:
       return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
-    case WM_DRAWITEM: {
-      const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-      for (FlatButton* button : {&controls_.sbtnHelp, &controls_.sbtnClose, &controls_.sbtnExplore, &controls_.sbtnExpand}) {
-        if (button->Handle() == item.hwndItem) button->Draw(item);
-      }
-      return TRUE;
-    }
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORBTN:
@@ -161,20 +155,13 @@ LRESULT MainWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
       if (OnSetCursor(reinterpret_cast<HWND>(wParam))) return TRUE;
       break;
     case WM_TIMER:
-      if (wParam == kScrollTimer) ScrollTimerTimer();
-      if (wParam == kSoundTimer) SoundTimerTimer();
+      OnTimer(wParam);
       return 0;
     case kTreeClicked:
       tvMenuClick();
       return 0;
     case kTreeDoubleClicked:
       tvMenuDblClick();
-      return 0;
-    case kCreateHints:
-      CreateHints();
-      return 0;
-    case kPlayStartupSound:
-      PlayStartupSound();
       return 0;
     case WM_CLOSE:
       OnClose();
@@ -189,8 +176,30 @@ LRESULT MainWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
   return DefWindowProcW(hwnd_, message, wParam, lParam);
 }
 
+bool MainWindow::ButtonUnderCursor() const {
+  POINT cursor;
+  GetCursorPos(&cursor);
+  ScreenToClient(controls_.pnButtons, &cursor);
+  return Panel::ControlAt(controls_.pnButtons, cursor) != nullptr;
+}
+
+void MainWindow::OnTimer(UINT_PTR timer) {
+  switch (timer) {
+    case kScrollTimer:
+      ScrollTimerTimer();
+      break;
+    case kSoundTimer:
+      SoundTimerTimer();
+      break;
+    case kAfterFirstPaintTimer:
+      KillTimer(hwnd_, timer);
+      AfterFirstPaint();
+      break;
+  }
+}
+
 LRESULT MainWindow::OnCommand(int id, int code, HWND) {
-  if (code != BN_CLICKED) return 0;  // also STN_CLICKED, which has the same value
+  if (code != BN_CLICKED) return 0;
   switch (id) {
     case kIdClose:
       PostMessageW(hwnd_, WM_CLOSE, 0, 0);
@@ -241,26 +250,18 @@ LRESULT MainWindow::OnNotify(const NMHDR& header) {
 }
 
 LRESULT MainWindow::OnControlColour(HDC dc, HWND control) {
-  if (control == controls_.lblWelcome || control == controls_.lblShadow) {
-    SetTextColor(dc, control == controls_.lblWelcome ? bannerText_ : bannerShadow_);
-    SetBkMode(dc, TRANSPARENT);
-    return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
-  }
   SetBkColor(dc, background_);
   if (control == controls_.mDesc) SetTextColor(dc, descriptionText_);
   return reinterpret_cast<LRESULT>(backgroundBrush_.get());
 }
 
 bool MainWindow::OnSetCursor(HWND target) {
-  const HWND handCursorControls[] = {controls_.pWillkommen,        controls_.lblShadow,
-                                     controls_.lblWelcome,         controls_.sbtnHelp.Handle(),
-                                     controls_.sbtnClose.Handle(), controls_.sbtnExplore.Handle(),
-                                     controls_.sbtnExpand.Handle(), controls_.PageControl1};
-  for (HWND control : handCursorControls) {
-    if (target == control) {
-      SetCursor(LoadCursor(nullptr, IDC_HAND));
-      return true;
-    }
+  // The banner and the pages are pointed at as a whole, the button panel
+  // only where its buttons are.
+  if (target == controls_.pWillkommen || target == controls_.PageControl1 ||
+      (target == controls_.pnButtons && ButtonUnderCursor())) {
+    SetCursor(LoadCursor(nullptr, IDC_HAND));
+    return true;
   }
   if (target == controls_.imgPreview) {
     SetCursor(zoomCursor_);

@@ -9,6 +9,7 @@
 
 #include "mainwindow/flat_button.h"
 #include "mainwindow/hints.h"
+#include "mainwindow/label.h"
 #include "mainwindow/menu_tree_view.h"
 #include "menu/file_source.h"
 #include "menu/line_list.h"
@@ -39,8 +40,8 @@ struct MainWindowServices {
 // The window's controls, for the handlers and for tests that look at them.
 struct MainWindowControls {
   HWND pWillkommen = nullptr;
-  HWND lblShadow = nullptr;
-  HWND lblWelcome = nullptr;
+  Label lblShadow;  // drawn first, one pixel above the text
+  Label lblWelcome;
   HWND GroupBox1 = nullptr;
   HWND tvMenu = nullptr;
   HWND pnButtons = nullptr;
@@ -131,6 +132,8 @@ class MainWindow {
   LRESULT OnNotify(const NMHDR& header);
   LRESULT OnControlColour(HDC dc, HWND control);
   bool OnSetCursor(HWND target);
+  bool ButtonUnderCursor() const;
+  void OnTimer(UINT_PTR timer);
   void OnClose();
 
   // Start-up, in start_up.cpp.
@@ -142,14 +145,14 @@ class MainWindow {
   void ApplyMenuFont();
   // Plays the existing start-up sound (ANSI path), looping it if asked.
   void StartSound(const std::string& sound, bool loop);
-  void PlayStartupSound();
   void BuildMenuTree();
 
   // Layout, in main_window_layout.cpp.
   void CreateControls();
-  void AddHint(HWND control, const wchar_t* text);
-  void SetHint(HWND control, const wchar_t* text);
   void CreateHints();
+  // What the start-up leaves until the window stands: the hints and the
+  // start-up sound's play command.
+  void AfterFirstPaint();
 
   void ToggleInfoPanel();
   void ShowProgramInformation(const ProgramEntry& program);
@@ -157,11 +160,8 @@ class MainWindow {
   void ShowPictureTab(bool shown);
   void ShowPage(int page);
   void SetAllCaptionColours(COLORREF colour);
-  void WatchMouseMoves(HWND control);
-  static LRESULT CALLBACK MouseMoveSubclass(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
-  void WatchBannerPainting();
-  void PaintBanner(HDC dc);
-  static LRESULT CALLBACK BannerLabelSubclass(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+  void WatchTreeMouseMoves();
+  static LRESULT CALLBACK TreeMouseMoveSubclass(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
   static LRESULT CALLBACK PageControlSubclass(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
   void PlaceStatusBar();
   void ShowDescription(const LineList& lines);
@@ -182,12 +182,11 @@ class MainWindow {
   PictureView preview_;
   Hints hints_;
   SecondaryWindows* secondaryWindows_ = nullptr;
+  bool playStartupSound_ = false;  // the start-up sound is open and waits to play
 
   // Colours and GDI objects the settings choose.
   COLORREF background_ = 0;
   COLORREF descriptionText_ = 0;
-  COLORREF bannerText_ = 0;
-  COLORREF bannerShadow_ = 0;
   BrushHandle backgroundBrush_;
   FontHandle windowFont_;
   FontHandle bannerFont_;

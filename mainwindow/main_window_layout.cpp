@@ -50,23 +50,21 @@ void MainWindow::CreateControls() {
   descriptionText_ = GetSysColor(COLOR_WINDOWTEXT);
   const auto setFont = [](HWND control, HFONT font) { SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE); };
 
-  // The hint window comes once the window has shown (Hints).
-  PostMessageW(hwnd_, kCreateHints, 0, 0);
-
   // Welcome banner: the shadow label lies one pixel above the text label.
   controls_.pWillkommen = Panel::Create(hwnd_, kIdWillkommen, kWillkommen.ScaledRect());
-  controls_.lblShadow = CreateChildWindow(controls_.pWillkommen, L"STATIC", L"Willkommen", SS_CENTER | SS_NOTIFY,
-                                    kShadow, kIdShadow);
-  controls_.lblWelcome = CreateChildWindow(controls_.pWillkommen, L"STATIC", L"Willkommen", SS_CENTER | SS_NOTIFY,
-                                     kWelcome, kIdWelcome);
-  WatchBannerPainting();
-  WatchMouseMoves(controls_.lblShadow);
-  WatchMouseMoves(controls_.lblWelcome);
-  setFont(controls_.lblShadow, bannerFont_.get());
-  setFont(controls_.lblWelcome, bannerFont_.get());
-  bannerText_ = GetSysColor(COLOR_WINDOWTEXT);
-  bannerShadow_ = RGB(255, 255, 255);
-  for (HWND banner : {controls_.pWillkommen, controls_.lblShadow, controls_.lblWelcome}) AddHint(banner, L"Über Pandor 7");
+  // Its caption is also the panel's window text, for screen readers.
+  SetWindowTextW(controls_.pWillkommen, L"Willkommen");
+  controls_.lblShadow.Place(controls_.pWillkommen, kIdShadow, kShadow.ScaledRect());
+  controls_.lblShadow.SetColour(RGB(255, 255, 255));
+  controls_.lblWelcome.Place(controls_.pWillkommen, kIdWelcome, kWelcome.ScaledRect());
+  controls_.lblWelcome.SetColour(GetSysColor(COLOR_WINDOWTEXT));
+  for (Label* label : {&controls_.lblShadow, &controls_.lblWelcome}) {
+    label->SetCaption(L"Willkommen");
+    label->SetFont(bannerFont_.get());
+    label->onMouseMove = [this] { Guarded([this] { lblWelcomeMouseMove(); }); };
+  }
+  // The panel's hint covers the labels on it.
+  hints_.Add(controls_.pWillkommen, L"Über Pandor 7");
 
   // Menu: the tree lies in the group box but belongs to the window, so that
   // its notifications come here.
@@ -81,7 +79,7 @@ void MainWindow::CreateControls() {
   // After the images, which set the indent to their width when it is less.
   SendMessageW(controls_.tvMenu, TVM_SETINDENT, Scaled(kTreeIndent), 0);
   treeView_.Attach(controls_.tvMenu);
-  WatchMouseMoves(controls_.tvMenu);
+  WatchTreeMouseMoves();
 
   // Buttons.
   controls_.pnButtons = Panel::Create(hwnd_, kIdButtons, kButtons.ScaledRect());
@@ -95,10 +93,10 @@ void MainWindow::CreateControls() {
   controls_.sbtnExpand.Create(controls_.pnButtons, kIdExpand, kExpand.ScaledRect(), L"<<", nullptr, windowFont_.get());
   for (FlatButton* button : {&controls_.sbtnHelp, &controls_.sbtnClose, &controls_.sbtnExplore, &controls_.sbtnExpand})
     button->onMouseMove = [this, button] { Guarded([&] { ButtonMouseMove(*button); }); };
-  AddHint(controls_.sbtnHelp.Handle(), L"Hilfefenster einblenden");
-  AddHint(controls_.sbtnClose.Handle(), L"Autostart beenden");
-  AddHint(controls_.sbtnExplore.Handle(), L"CD durchsuchen");
-  AddHint(controls_.sbtnExpand.Handle(), L"Infos ausblenden");
+  hints_.Add(controls_.sbtnHelp, L"Hilfefenster einblenden");
+  hints_.Add(controls_.sbtnClose, L"Autostart beenden");
+  hints_.Add(controls_.sbtnExplore, L"CD durchsuchen");
+  hints_.Add(controls_.sbtnExpand, L"Infos ausblenden");
 
   // Information panel: the pages lie over the page control's display area.
   controls_.PageControl1 = CreateChildWindow(hwnd_, WC_TABCONTROLW, L"",
@@ -120,7 +118,7 @@ void MainWindow::CreateControls() {
   // Damaged picture data shows up when the picture is first drawn.
   preview_.onDrawError = [this](const std::string& text) { ReportError(text); };
   preview_.onClick = [this] { Guarded([this] { imgPreviewClick(); }); };
-  AddHint(controls_.imgPreview, L"Anklicken für Vergrößerung");
+  hints_.Add(controls_.imgPreview, L"Anklicken für Vergrößerung");
 
   controls_.StatusBar = CreateChildWindow(hwnd_, STATUSCLASSNAMEW, L"", CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER,
                                     Place{0, 0, 0, 0}, kIdStatusBar);
@@ -140,10 +138,6 @@ LRESULT CALLBACK MainWindow::PageControlSubclass(HWND pages, UINT message, WPARA
   }
   return CallNextHook(pages, message, wParam, lParam);
 }
-
-void MainWindow::AddHint(HWND control, const wchar_t* text) { hints_.Add(control, text); }
-
-void MainWindow::SetHint(HWND control, const wchar_t* text) { hints_.Set(control, text); }
 
 void MainWindow::CreateHints() {
   hints_.Create(instance_, hwnd_);

@@ -1,7 +1,12 @@
 #include "mainwindow/panel.h"
 
+#include <windowsx.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "mainwindow/graphic_control.h"
 #include "platform/child_window.h"
-#include "platform/handle.h"
 
 namespace pandor {
 namespace {
@@ -9,53 +14,128 @@ namespace {
 constexpr wchar_t kClassName[] = L"Pandor7Panel";
 constexpr int kBevelWidth = 2;
 
-// The panel's own brush, kept in the window's extra bytes.
-HBRUSH PanelBrush(HWND panel) { return reinterpret_cast<HBRUSH>(GetWindowLongPtrW(panel, 0)); }
+// What a panel keeps, in its window's extra bytes.
+struct PanelState {
+  HBRUSH brush = nullptr;
+  std::vector<GraphicControl*> controls;  // in painting order: the last lies on top
+  GraphicControl* hot = nullptr;          // the mouse is over it
+  GraphicControl* pressed = nullptr;      // the left button went down on it
+};
 
-void ReplaceBrush(HWND panel, HBRUSH brush) {
-  const HBRUSH old = reinterpret_cast<HBRUSH>(SetWindowLongPtrW(panel, 0, reinterpret_cast<LONG_PTR>(brush)));
-  if (old) DeleteObject(old);
+PanelState* StateOf(HWND panel) { return reinterpret_cast<PanelState*>(GetWindowLongPtrW(panel, 0)); }
+
+GraphicControl* TopControlAt(const PanelState& state, POINT point) {
+  const auto found = std::find_if(state.controls.rbegin(), state.controls.rend(),
+                                  [point](const GraphicControl* control) { return PtInRect(&control->Bounds(), point); });
+  return found == state.controls.rend() ? nullptr : *found;
 }
 
-void Paint(HWND panel, HDC dc) {
+void Paint(HWND panel, HDC dc, const PanelState& state) {
   RECT area;
   GetClientRect(panel, &area);
-  FillRect(dc, &area, PanelBrush(panel));
+  FillRect(dc, &area, state.brush);
   // Half of the bevel is lowered, the rest (the larger part) raised.
   const int bevel = Scaled(kBevelWidth);
   DrawEdgeRings(dc, area, BDR_SUNKENOUTER, bevel / 2);
   DrawEdgeRings(dc, area, BDR_RAISEDINNER, bevel - bevel / 2);
+  for (const GraphicControl* control : state.controls) {
+    const RECT& bounds = control->Bounds();
+    if (!RectVisible(dc, &bounds)) continue;
+    // Each control draws within its bounds, as a window of its own would.
+    const int saved = SaveDC(dc);
+    IntersectClipRect(dc, bounds.left, bounds.top, bounds.right, bounds.bottom);
+    control->Paint(dc);
+    RestoreDC(dc, saved);
+  }
 }
 
-LRESULT CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lParam) {
+void MouseMoved(HWND panel, PanelState& state, POINT point) {
+  GraphicControl* over = TopControlAt(state, point);
+  // A button held down looks pressed only while the mouse is over it.
+  if (state.pressed) state.pressed->SetPressed(over == state.pressed);
+  if (over != state.hot) {
+    if (state.hot) state.hot->SetHot(false);
+    state.hot = over;
+    if (over) {
+      TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, panel, 0};
+      TrackMouseEvent(&track);
+      over->SetHot(true);
+    }
+  }
+  if (over && over->onMouseMove) over->onMouseMove();
+}
+
+void ButtonDown(HWND panel, PanelState& state, POINT point) {
+  state.pressed = TopControlAt(state, point);
+  if (!state.pressed) return;
+  SetCapture(panel);
+  state.pressed->SetPressed(true);
+}
+
+void ButtonUp(PanelState& state, POINT point) {
+  GraphicControl* const pressed = state.pressed;
+  if (!pressed) return;
+  state.pressed = nullptr;  // before the capture goes, which would cancel the press
+  ReleaseCapture();
+  pressed->SetPressed(false);
+  // Released elsewhere, the press comes to nothing, as a button's does.
+  if (PtInRect(&pressed->Bounds(), point)) pressed->Click();
+}
+
+}  // namespace
+
+LRESULT CALLBACK Panel::Proc(HWND panel, UINT message, WPARAM wParam, LPARAM lParam) {
+  PanelState* const state = StateOf(panel);
+  const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
   switch (message) {
+    case WM_NCCREATE:
+      SetWindowLongPtrW(panel, 0, reinterpret_cast<LONG_PTR>(new PanelState));
+      break;
     case WM_ERASEBKGND:
       return 1;
     case WM_PAINT: {
       PAINTSTRUCT ps;
       const HDC dc = BeginPaint(panel, &ps);
-      Paint(panel, dc);
+      Paint(panel, dc, *state);
       EndPaint(panel, &ps);
       return 0;
     }
     case WM_PRINTCLIENT:
-      Paint(panel, reinterpret_cast<HDC>(wParam));
+      Paint(panel, reinterpret_cast<HDC>(wParam), *state);
+      return 0;
+    case WM_MOUSEMOVE:
+      MouseMoved(panel, *state, point);
+      return 0;
+    case WM_MOUSELEAVE:
+      if (state->hot) state->hot->SetHot(false);
+      state->hot = nullptr;
+      return 0;
+    case WM_LBUTTONDOWN:
+      ButtonDown(panel, *state, point);
+      return 0;
+    case WM_LBUTTONUP:
+      ButtonUp(*state, point);
+      return 0;
+    case WM_CAPTURECHANGED:
+      if (state->pressed) state->pressed->SetPressed(false);
+      state->pressed = nullptr;
       return 0;
     // What the controls on the panel report goes to the window that owns the panel.
     case WM_COMMAND:
     case WM_NOTIFY:
-    case WM_DRAWITEM:
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
       return SendMessageW(GetParent(panel), message, wParam, lParam);
     case WM_NCDESTROY:
-      ReplaceBrush(panel, nullptr);
+      if (!state) break;
+      for (GraphicControl* control : state->controls) control->host_ = nullptr;
+      if (state->brush) DeleteObject(state->brush);
+      delete state;
+      SetWindowLongPtrW(panel, 0, 0);
       break;
   }
   return DefWindowProcW(panel, message, wParam, lParam);
 }
-
-}  // namespace
 
 void DrawEdgeRings(HDC dc, RECT& area, UINT edge, int width) {
   for (int ring = 0; ring < width; ++ring) DrawEdge(dc, &area, edge, BF_RECT | BF_ADJUST);
@@ -64,7 +144,7 @@ void DrawEdgeRings(HDC dc, RECT& area, UINT edge, int width) {
 void Panel::Register(HINSTANCE instance) {
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = PanelProc;
+  wc.lpfnWndProc = Proc;
   wc.hInstance = instance;
   wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
   wc.lpszClassName = kClassName;
@@ -82,8 +162,25 @@ HWND Panel::Create(HWND parent, int id, const RECT& bounds) {
 }
 
 void Panel::SetColour(HWND panel, COLORREF colour) {
-  ReplaceBrush(panel, CreateSolidBrush(colour));
+  PanelState& state = *StateOf(panel);
+  if (state.brush) DeleteObject(state.brush);
+  state.brush = CreateSolidBrush(colour);
   InvalidateRect(panel, nullptr, TRUE);
+}
+
+GraphicControl* Panel::ControlAt(HWND panel, POINT point) { return TopControlAt(*StateOf(panel), point); }
+
+void Panel::Add(HWND panel, GraphicControl& control) {
+  StateOf(panel)->controls.push_back(&control);
+  control.Invalidate();
+}
+
+void Panel::Remove(HWND panel, GraphicControl& control) {
+  PanelState& state = *StateOf(panel);
+  state.controls.erase(std::remove(state.controls.begin(), state.controls.end(), &control), state.controls.end());
+  if (state.hot == &control) state.hot = nullptr;
+  if (state.pressed == &control) state.pressed = nullptr;
+  InvalidateRect(panel, &control.Bounds(), TRUE);
 }
 
 }  // namespace pandor

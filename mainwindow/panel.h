@@ -1,11 +1,16 @@
 #pragma once
 // A bevelled panel: a raised inner and a lowered outer edge, two pixels
-// together at 96 DPI, around a flat area of one colour. Controls placed on it report to the panel's parent, so
-// the main window handles them as if they were its own.
+// together at 96 DPI, around a flat area of one colour. Controls placed on
+// it report to the panel's parent, so the main window handles them as if
+// they were its own. The panel also carries graphic controls
+// (GraphicControl): it draws them over its area, in the order they were
+// placed, and passes them the mouse.
 
 #include <windows.h>
 
 namespace pandor {
+
+class GraphicControl;
 
 // Draws an edge of DrawEdge's (BDR_SUNKENOUTER, BDR_RAISEDINNER, ...) as
 // rings of one pixel, ring inside ring, to the given width, and moves the
@@ -18,6 +23,14 @@ class Panel {
   static HWND Create(HWND parent, int id, const RECT& bounds);
   // The panel keeps the colour until it is set again.
   static void SetColour(HWND panel, COLORREF colour);
+  // The graphic control at a point of the panel's client area, or none.
+  static GraphicControl* ControlAt(HWND panel, POINT point);
+
+ private:
+  friend class GraphicControl;
+  static void Add(HWND panel, GraphicControl& control);
+  static void Remove(HWND panel, GraphicControl& control);
+  static LRESULT CALLBACK Proc(HWND panel, UINT message, WPARAM wParam, LPARAM lParam);
 };
 
 }  // namespace pandor

@@ -21,15 +21,20 @@ void MainWindow::StartSound(const std::string& sound, bool loop) {
     ReportError(error.what());
     return;
   }
-  // Play, which makes MCI set up the sound device, comes from the message
-  // loop: the sound begins as the window shows, and the window doesn't wait
-  // for the device. Its errors are never reported, so nothing else changes.
-  PostMessageW(hwnd_, kPlayStartupSound, 0, 0);
+  // Play, which makes MCI set up the sound device, comes right after the
+  // window's first paint (AfterFirstPaint): the sound begins as the window
+  // shows, and the window doesn't wait for the device. Its errors are never
+  // reported, so nothing else changes.
+  playStartupSound_ = true;
   state_.loopSound = loop;
   if (state_.loopSound) SetTimer(hwnd_, kSoundTimer, kSoundPeriod, nullptr);
 }
 
-void MainWindow::PlayStartupSound() { services_.sound.Play(); }
+void MainWindow::AfterFirstPaint() {
+  // The hint window: nothing can be pointed at before the window shows.
+  CreateHints();
+  if (playStartupSound_) services_.sound.Play();
+}
 
 // A sound that has stopped (at its end) is played again, from the start, on
 // the next tick.

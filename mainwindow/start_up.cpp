@@ -76,16 +76,16 @@ void MainWindow::ApplySetting(SettingsLine line, const SettingValue& value, cons
       break;
     case kBannerTextLine: {
       const std::wstring banner = FromAnsi(*value.text);
-      SetWindowTextW(controls_.lblWelcome, banner.c_str());
-      SetWindowTextW(controls_.lblShadow, banner.c_str());
+      controls_.lblWelcome.SetCaption(banner);
+      controls_.lblShadow.SetCaption(banner);
+      SetWindowTextW(controls_.pWillkommen, banner.c_str());
       break;
     }
     case kBannerTextColourLine:
-      bannerText_ = ToColorRef(value.colour);
+      controls_.lblWelcome.SetColour(ToColorRef(value.colour));
       break;
     case kBannerShadowColourLine:
-      bannerShadow_ = ToColorRef(value.colour);
-      InvalidateRect(controls_.pWillkommen, nullptr, TRUE);
+      controls_.lblShadow.SetColour(ToColorRef(value.colour));
       break;
     case kBannerPanelColourLine:
       Panel::SetColour(controls_.pWillkommen, ToColorRef(value.colour));

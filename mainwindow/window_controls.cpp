@@ -66,23 +66,17 @@ void MainWindow::SetAllCaptionColours(COLORREF colour) {
     button->SetCaptionColour(colour);
 }
 
-void MainWindow::WatchMouseMoves(HWND control) {
-  HookControl(control, MouseMoveSubclass, 0, reinterpret_cast<DWORD_PTR>(this));
+void MainWindow::WatchTreeMouseMoves() {
+  HookControl(controls_.tvMenu, TreeMouseMoveSubclass, 0, reinterpret_cast<DWORD_PTR>(this));
 }
 
-LRESULT CALLBACK MainWindow::MouseMoveSubclass(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                               DWORD_PTR self) {
+LRESULT CALLBACK MainWindow::TreeMouseMoveSubclass(HWND tree, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                                   DWORD_PTR self) {
   if (message == WM_MOUSEMOVE) {
     auto* window = reinterpret_cast<MainWindow*>(self);
-    window->Guarded([&] {
-      if (control == window->controls_.tvMenu) {
-        window->tvMenuMouseMove();
-      } else {
-        window->lblWelcomeMouseMove();
-      }
-    });
+    window->Guarded([window] { window->tvMenuMouseMove(); });
   }
-  return CallNextHook(control, message, wParam, lParam);
+  return CallNextHook(tree, message, wParam, lParam);
 }
 
 }  // namespace pandor

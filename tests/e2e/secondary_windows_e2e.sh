@@ -9,8 +9,9 @@ trap 'rm -rf "$medium"' EXIT
 start_menu "$medium"
 check "demo menu window appears" inspect wait "Demo-CD"
 
-# "?" opens the help window; OK closes it.
-inspect press "Demo-CD" "?"
+# "?" (on the button panel at 8, 248; the button at 8, 8 on it, 23 x 25)
+# opens the help window; OK closes it.
+inspect click-at "Demo-CD" 27 268
 check "help window appears" inspect wait "Hilfe" "" 20
 help=$(inspect texts "Hilfe" | tr -d '\r')
 check "help window's client area" grep -qx "client: 473x423" <<<"$help"
@@ -19,8 +20,9 @@ check "help window's web link" grep -q "velmar-software.example" <<<"$help"
 inspect press "Hilfe" "OK"
 check "OK closes the help window" inspect gone "Hilfe" 20
 
-# A click on the banner text shows the about box.
-inspect click "Demo-CD" "Static"
+# A click on the banner text (on the banner at 8, 8; the text at 8, 8 on it,
+# 305 x 28) shows the about box.
+inspect click-at "Demo-CD" 168 30
 check "about box appears" inspect wait "Velmar Pandor 7" "#32770" 20
 about=$(inspect texts "Velmar Pandor 7" | tr -d '\r')
 check "about box names the program and the maker's address" grep -q "eMail: info@velmar-software.example" <<<"$about"

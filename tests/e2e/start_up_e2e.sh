@@ -13,7 +13,7 @@ check "demo menu window appears" inspect wait "Demo-CD"
 texts=$(inspect texts "Demo-CD" | tr -d '\r')
 check "caption from the settings" grep -qx "title: Pandor 7 – Demo-CD" <<<"$texts"
 check "client area 621 x 315" grep -qx "client: 621x315" <<<"$texts"
-check "welcome banner" grep -qx "child Static: Willkommen!" <<<"$texts"
+check "welcome banner" grep -qx "child Pandor7Panel: Willkommen!" <<<"$texts"
 check "task bar entry keeps the application title" grep -qx "owner: Velmar Pandor 7" \
   <<<"$(inspect owner "Demo-CD" | tr -d '\r')"
 inspect close "Demo-CD"

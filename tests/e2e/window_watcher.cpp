@@ -20,6 +20,10 @@
 //                                 window's tree (from 0)
 //   click TITLE CLASS [X Y]       a left click on the first child of that
 //                                 class, at X Y or its centre
+//   click-at TITLE X Y            a left click at X Y of the window's client
+//                                 area, on whatever child window lies there
+//                                 (controls that are drawn on a panel have
+//                                 none of their own)
 //   click-group TITLE [SECONDS]   clicks the icon of the first row of the
 //                                 window's tree, a group, and waits until the
 //                                 window has opened or closed it; prints the
@@ -262,6 +266,17 @@ int wmain(int argc, wchar_t** argv) {
         argc > 5 ? MAKELPARAM(_wtoi(argv[4]), _wtoi(argv[5])) : MAKELPARAM(client.right / 2, client.bottom / 2);
     PostMessageW(child, WM_LBUTTONDOWN, MK_LBUTTON, point);
     PostMessageW(child, WM_LBUTTONUP, 0, point);
+    return 0;
+  }
+  if (command == L"click-at" && argc > 4) {
+    POINT point{_wtoi(argv[3]), _wtoi(argv[4])};
+    HWND target = window;
+    for (HWND child; (child = ChildWindowFromPointEx(target, point, CWP_SKIPINVISIBLE)) && child != target;) {
+      MapWindowPoints(target, child, &point, 1);
+      target = child;
+    }
+    PostMessageW(target, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(point.x, point.y));
+    PostMessageW(target, WM_LBUTTONUP, 0, MAKELPARAM(point.x, point.y));
     return 0;
   }
   if (command == L"click-group") return ClickGroup(window, argc > 3 ? _wtoi(argv[3]) : 30);

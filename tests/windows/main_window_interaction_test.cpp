@@ -286,15 +286,15 @@ TEST_F(MainWindowInteractionTest, LowerCaseHAndMPageTheDescription) {
 
 TEST_F(MainWindowInteractionTest, HoverColoursFollowTheMouse) {
   const MainWindowControls& c = menu.Controls();
-  MoveMouseOver(window(), c.sbtnClose.Handle());
+  MoveMouseOver(window(), c.sbtnClose);
   EXPECT_EQ(c.sbtnClose.CaptionColour(), RGB(255, 0, 0));
   EXPECT_EQ(c.sbtnExplore.CaptionColour(), RGB(0, 0, 0));
-  MoveMouseOver(window(), c.sbtnExplore.Handle());
+  MoveMouseOver(window(), c.sbtnExplore);
   EXPECT_EQ(c.sbtnClose.CaptionColour(), RGB(0, 0, 0));
   EXPECT_EQ(c.sbtnExplore.CaptionColour(), RGB(0, 0, 255));
-  MoveMouseOver(window(), c.sbtnHelp.Handle());
+  MoveMouseOver(window(), c.sbtnHelp);
   EXPECT_EQ(c.sbtnHelp.CaptionColour(), RGB(255, 255, 0));
-  MoveMouseOver(window(), c.sbtnExpand.Handle());
+  MoveMouseOver(window(), c.sbtnExpand);
   EXPECT_EQ(c.sbtnExpand.CaptionColour(), RGB(255, 255, 0));
   EXPECT_EQ(c.sbtnHelp.CaptionColour(), RGB(0, 0, 0));
   // Over the panel the colours stay; over the tree or the banner all turn black.
@@ -302,7 +302,7 @@ TEST_F(MainWindowInteractionTest, HoverColoursFollowTheMouse) {
   EXPECT_EQ(c.sbtnExpand.CaptionColour(), RGB(255, 255, 0));
   MoveMouseOver(window(), c.tvMenu);
   EXPECT_EQ(c.sbtnExpand.CaptionColour(), RGB(0, 0, 0));
-  MoveMouseOver(window(), c.sbtnClose.Handle());
+  MoveMouseOver(window(), c.sbtnClose);
   MoveMouseOver(window(), c.lblWelcome);
   EXPECT_EQ(c.sbtnClose.CaptionColour(), RGB(0, 0, 0));
 }
@@ -314,7 +314,7 @@ TEST(HoverOffTest, CaptionsKeepTheirColourWithoutHoverEffects) {
   menu.WriteSettings(lines);
   ASSERT_TRUE(menu.Open());
   const COLORREF normal = menu.Controls().sbtnClose.CaptionColour();
-  MoveMouseOver(menu.Window(), menu.Controls().sbtnClose.Handle());
+  MoveMouseOver(menu.Window(), menu.Controls().sbtnClose);
   EXPECT_EQ(menu.Controls().sbtnClose.CaptionColour(), normal);
 }
 
@@ -327,19 +327,19 @@ TEST_F(MainWindowInteractionTest, ClickOnTheBannerTextShowsTheAboutBox) {
 }
 
 TEST_F(MainWindowInteractionTest, ButtonsDoWhatTheySay) {
-  ClickButton(window(), menu.Controls().sbtnExplore.Handle());
+  ClickControl(window(), menu.Controls().sbtnExplore);
   ASSERT_EQ(menu.shell.requests.size(), 1u);
   EXPECT_EQ(menu.shell.requests[0].verb, "explore");
   EXPECT_EQ(menu.shell.requests[0].file, menu.Root());
   EXPECT_EQ(menu.shell.requests[0].workingFolder, menu.Root());
 
-  ClickButton(window(), menu.Controls().sbtnExpand.Handle());
+  ClickControl(window(), menu.Controls().sbtnExpand);
   EXPECT_EQ(ClientSize(window().Handle()).cx, 336);
-  ClickButton(window(), menu.Controls().sbtnExpand.Handle());
+  ClickControl(window(), menu.Controls().sbtnExpand);
   EXPECT_EQ(ClientSize(window().Handle()).cx, 621);
 
   const HWND handle = window().Handle();
-  ClickButton(window(), menu.Controls().sbtnClose.Handle());
+  ClickControl(window(), menu.Controls().sbtnClose);
   EXPECT_FALSE(IsWindow(handle));
 }
 

@@ -44,10 +44,14 @@ TEST_F(MainWindowLayoutTest, FixedSizeDialogWindowWithTheMenusCaption) {
 TEST_F(MainWindowLayoutTest, HandOverButtonsBannerAndPagesZoomOverThePreview) {
   const MainWindowControls& c = menu.Controls();
   const HCURSOR hand = LoadCursor(nullptr, IDC_HAND);
-  for (HWND control : {c.sbtnHelp.Handle(), c.sbtnClose.Handle(), c.sbtnExplore.Handle(), c.sbtnExpand.Handle(),
-                       c.pWillkommen, c.lblWelcome, c.PageControl1}) {
-    EXPECT_EQ(CursorOver(control), hand);
-  }
+  for (const FlatButton* button : {&c.sbtnHelp, &c.sbtnClose, &c.sbtnExplore, &c.sbtnExpand})
+    EXPECT_EQ(CursorOver(*button), hand);
+  EXPECT_EQ(CursorOver(c.lblWelcome), hand);
+  EXPECT_EQ(CursorOver(c.pWillkommen), hand);
+  EXPECT_EQ(CursorOver(c.PageControl1), hand);
+  // Between the buttons, the panel has the arrow.
+  SetCursorPos(0, 0);
+  EXPECT_EQ(CursorOver(c.pnButtons), LoadCursor(nullptr, IDC_ARROW));
   EXPECT_EQ(CursorOver(c.imgPreview), LoadCursorA(GetModuleHandleW(nullptr), "CZOOM"));
   EXPECT_EQ(CursorOver(c.mDesc), LoadCursor(nullptr, IDC_ARROW));
   EXPECT_NE(CursorOver(c.imgPreview), nullptr);
@@ -62,10 +66,10 @@ TEST_F(MainWindowLayoutTest, ControlsLieWhereTheLayoutPutsThem) {
   // The tree belongs to the window but lies in the group box at 8, 16.
   EXPECT_EQ(BoundsInParent(c.tvMenu), (Bounds{16, 72, 305, 161}));
   EXPECT_EQ(BoundsInParent(c.pnButtons), (Bounds{8, 248, 321, 41}));
-  EXPECT_EQ(BoundsInParent(c.sbtnHelp.Handle()), (Bounds{8, 8, 23, 25}));
-  EXPECT_EQ(BoundsInParent(c.sbtnClose.Handle()), (Bounds{72, 8, 75, 25}));
-  EXPECT_EQ(BoundsInParent(c.sbtnExplore.Handle()), (Bounds{176, 8, 75, 25}));
-  EXPECT_EQ(BoundsInParent(c.sbtnExpand.Handle()), (Bounds{290, 8, 23, 25}));
+  EXPECT_EQ(BoundsInParent(c.sbtnHelp), (Bounds{8, 8, 23, 25}));
+  EXPECT_EQ(BoundsInParent(c.sbtnClose), (Bounds{72, 8, 75, 25}));
+  EXPECT_EQ(BoundsInParent(c.sbtnExplore), (Bounds{176, 8, 75, 25}));
+  EXPECT_EQ(BoundsInParent(c.sbtnExpand), (Bounds{290, 8, 23, 25}));
   EXPECT_EQ(BoundsInParent(c.PageControl1), (Bounds{336, 8, 281, 285}));
   EXPECT_EQ(BoundsInParent(c.StatusBar), (Bounds{0, 296, 621, 19}));
   const SIZE preview = ClientSize(c.imgPreview);
@@ -81,28 +85,30 @@ TEST_F(MainWindowLayoutTest, CaptionsAndHints) {
   EXPECT_EQ(c.sbtnExplore.Caption(), L"Suchen");
   EXPECT_EQ(c.sbtnExpand.Caption(), L"<<");
   EXPECT_EQ(HintText(c.hints, c.pWillkommen), "Über Pandor 7");
-  EXPECT_EQ(HintText(c.hints, c.lblWelcome), "Über Pandor 7");
-  EXPECT_EQ(HintText(c.hints, c.sbtnHelp.Handle()), "Hilfefenster einblenden");
-  EXPECT_EQ(HintText(c.hints, c.sbtnClose.Handle()), "Autostart beenden");
-  EXPECT_EQ(HintText(c.hints, c.sbtnExplore.Handle()), "CD durchsuchen");
-  EXPECT_EQ(HintText(c.hints, c.sbtnExpand.Handle()), "Infos ausblenden");
+  // The banner panel's hint is the labels' too: the panel gets their mouse.
+  EXPECT_EQ(c.lblWelcome.Host(), c.pWillkommen);
+  EXPECT_EQ(HintText(c.hints, c.sbtnHelp), "Hilfefenster einblenden");
+  EXPECT_EQ(HintText(c.hints, c.sbtnClose), "Autostart beenden");
+  EXPECT_EQ(HintText(c.hints, c.sbtnExplore), "CD durchsuchen");
+  EXPECT_EQ(HintText(c.hints, c.sbtnExpand), "Infos ausblenden");
   EXPECT_EQ(HintText(c.hints, c.imgPreview), "Anklicken für Vergrößerung");
   EXPECT_EQ(TabCtrl_GetItemCount(c.PageControl1), 1);
 }
 
 TEST_F(MainWindowLayoutTest, SettingsGiveColoursTextsAndFonts) {
   const MainWindowControls& c = menu.Controls();
-  EXPECT_EQ(WindowText(c.lblWelcome), "Grüß Gott");
-  EXPECT_EQ(WindowText(c.lblShadow), "Grüß Gott");
-  EXPECT_EQ(ControlTextColour(c.lblWelcome), RGB(0, 0, 255));
-  EXPECT_EQ(ControlTextColour(c.lblShadow), RGB(0, 255, 0));
+  EXPECT_EQ(c.lblWelcome.Caption(), L"Grüß Gott");
+  EXPECT_EQ(c.lblShadow.Caption(), L"Grüß Gott");
+  EXPECT_EQ(WindowText(c.pWillkommen), "Grüß Gott");
+  EXPECT_EQ(c.lblWelcome.Colour(), RGB(0, 0, 255));
+  EXPECT_EQ(c.lblShadow.Colour(), RGB(0, 255, 0));
   EXPECT_EQ(ControlTextColour(c.mDesc), RGB(128, 0, 0));
   EXPECT_EQ(static_cast<COLORREF>(SendMessageW(c.tvMenu, TVM_GETBKCOLOR, 0, 0)), RGB(255, 250, 240));
   EXPECT_EQ(static_cast<COLORREF>(SendMessageW(c.tvMenu, TVM_GETTEXTCOLOR, 0, 0)), RGB(0, 128, 0));
   EXPECT_EQ(FontFace(c.tvMenu), "Arial");
   EXPECT_EQ(FontHeight(c.tvMenu), -16);  // 12 points at 96 dpi
-  EXPECT_EQ(FontFace(c.lblWelcome), "Arial");
-  EXPECT_EQ(FontHeight(c.lblWelcome), -24);
+  EXPECT_EQ(FontFace(c.lblWelcome.Font()), "Arial");
+  EXPECT_EQ(FontHeight(c.lblWelcome.Font()), -24);
   EXPECT_EQ(StatusText(c.StatusBar), "Statuszeile");
   EXPECT_EQ(WindowText(c.mDesc), "Willkommen im Test\r\n\r\nZweite Zeile");
   EXPECT_TRUE(menu.Window().State().welcomeShown);

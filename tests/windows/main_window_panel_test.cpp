@@ -41,14 +41,14 @@ TEST_F(InfoPanelToggleTest, TogglingTwiceRestoresTheWidthAndCentresEachTime) {
   EXPECT_EQ(ClientSize(window.Handle()).cx, 336);
   EXPECT_EQ(ClientSize(window.Handle()).cy, 315);
   EXPECT_EQ(menu.Controls().sbtnExpand.Caption(), L">>");
-  EXPECT_EQ(HintText(menu.Controls().hints, menu.Controls().sbtnExpand.Handle()), "Infos einblenden");
+  EXPECT_EQ(HintText(menu.Controls().hints, menu.Controls().sbtnExpand), "Infos einblenden");
   EXPECT_EQ(BoundsInParent(menu.Controls().StatusBar).width, 336);
   ExpectCentredOnScreen(window.Handle());
 
   window.sbtnExpandClick();
   EXPECT_EQ(ClientSize(window.Handle()).cx, 621);
   EXPECT_EQ(menu.Controls().sbtnExpand.Caption(), L"<<");
-  EXPECT_EQ(HintText(menu.Controls().hints, menu.Controls().sbtnExpand.Handle()), "Infos ausblenden");
+  EXPECT_EQ(HintText(menu.Controls().hints, menu.Controls().sbtnExpand), "Infos ausblenden");
   EXPECT_EQ(BoundsInParent(menu.Controls().StatusBar).width, 621);
   ExpectCentredOnScreen(window.Handle());
 }

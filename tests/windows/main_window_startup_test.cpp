@@ -57,7 +57,7 @@ TEST(StartUpTest, EmptySettingsFileReportsIndexZeroAndShowsTheDesignedWindow) {
   EXPECT_EQ(menu.messages.boxes[0].caption, "Velmar Pandor 7");
   EXPECT_EQ(menu.messages.boxes[0].style, kErrorBoxStyle);
   EXPECT_EQ(WindowText(menu.Window().Handle()), "Velmar Pandor 7");
-  EXPECT_EQ(WindowText(menu.Controls().lblWelcome), "Willkommen");
+  EXPECT_EQ(menu.Controls().lblWelcome.Caption(), L"Willkommen");
   EXPECT_EQ(WindowText(menu.Controls().mDesc), "");
   EXPECT_EQ(TreeView_GetCount(menu.Controls().tvMenu), 0u);
 }

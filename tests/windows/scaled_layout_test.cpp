@@ -141,7 +141,7 @@ TEST_F(ScaledMainWindowTest, WindowTreeStatusBarAndPreviewScale) {
 
 TEST_F(ScaledMainWindowTest, PixelFontsScalePointFontsFollowTheResolution) {
   const MainWindowControls& c = menu.Controls();
-  EXPECT_EQ(FontHeight(c.lblWelcome), expected.bannerFontHeight);
+  EXPECT_EQ(FontHeight(c.lblWelcome.Font()), expected.bannerFontHeight);
   EXPECT_EQ(FontHeight(c.mDesc), expected.windowFontHeight);
   EXPECT_EQ(FontHeight(c.tvMenu), -MulDiv(12, expected.dpi, 72));  // the menu's 12 points
   // The status text has room in its bar.

@@ -9,6 +9,8 @@ namespace {
 
 LPARAM PointParam(POINT point) { return MAKELPARAM(point.x, point.y); }
 
+POINT Centre(const RECT& rect) { return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}; }
+
 POINT ItemCentre(HWND tree, HTREEITEM item) {
   // The tree takes the item in the rectangle it fills in.
   RECT rect{};
@@ -100,9 +102,13 @@ void ClickControl(MainWindow& window, HWND control) {
   Click(window, control, POINT{client.right / 2, client.bottom / 2});
 }
 
-void ClickButton(MainWindow& window, HWND button) {
-  SendMessageW(button, BM_CLICK, 0, 0);
+void MoveMouseOver(MainWindow& window, const GraphicControl& control) {
+  SendMessageW(control.Host(), WM_MOUSEMOVE, 0, PointParam(Centre(control.Bounds())));
   Pump(window);
+}
+
+void ClickControl(MainWindow& window, const GraphicControl& control) {
+  Click(window, control.Host(), Centre(control.Bounds()));
 }
 
 }  // namespace pandor::testing

@@ -24,8 +24,10 @@ void ClickBelowTreeRows(MainWindow& window);
 void TypeCharacter(MainWindow& window, HWND control, wchar_t character);
 void PressKey(MainWindow& window, HWND control, UINT virtualKey);
 void MoveMouseOver(MainWindow& window, HWND control);
-void ClickButton(MainWindow& window, HWND button);
 // A press and release of the left button in the middle of the control.
 void ClickControl(MainWindow& window, HWND control);
+// The same for a control drawn on a panel: the panel gets the mouse.
+void MoveMouseOver(MainWindow& window, const GraphicControl& control);
+void ClickControl(MainWindow& window, const GraphicControl& control);
 
 }  // namespace pandor::testing

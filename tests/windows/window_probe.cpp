@@ -24,6 +24,11 @@ Bounds BoundsInParent(HWND window) {
   return Bounds{rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
 }
 
+Bounds BoundsInParent(const GraphicControl& control) {
+  const RECT& r = control.Bounds();
+  return Bounds{r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
 SIZE ClientSize(HWND window) {
   RECT client;
   GetClientRect(window, &client);
@@ -36,15 +41,27 @@ std::string StatusText(HWND statusBar) {
   return ToUtf8(text);
 }
 
-std::string HintText(HWND hints, HWND control) {
+namespace {
+
+std::string ToolText(HWND hints, HWND window, UINT_PTR id) {
   wchar_t text[256] = L"";
   TOOLINFOW tool{};
   tool.cbSize = sizeof tool;
-  tool.hwnd = GetParent(control);
-  tool.uId = reinterpret_cast<UINT_PTR>(control);
+  tool.hwnd = window;
+  tool.uId = id;
   tool.lpszText = text;
   SendMessageW(hints, TTM_GETTEXTW, 256, reinterpret_cast<LPARAM>(&tool));
   return ToUtf8(text);
+}
+
+}  // namespace
+
+std::string HintText(HWND hints, HWND control) {
+  return ToolText(hints, GetParent(control), reinterpret_cast<UINT_PTR>(control));
+}
+
+std::string HintText(HWND hints, const GraphicControl& control) {
+  return ToolText(hints, control.Host(), static_cast<UINT_PTR>(control.Id()));
 }
 
 COLORREF ControlTextColour(HWND control) {
@@ -57,20 +74,24 @@ COLORREF ControlTextColour(HWND control) {
 
 namespace {
 
-LOGFONTW ControlFont(HWND control) {
-  LOGFONTW font{};
-  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
-  return font;
+LOGFONTW FontOf(HFONT font) {
+  LOGFONTW spec{};
+  GetObjectW(font, sizeof spec, &spec);
+  return spec;
 }
+
+HFONT ControlFont(HWND control) { return reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)); }
 
 }  // namespace
 
-std::string FontFace(HWND control) { return ToUtf8(ControlFont(control).lfFaceName); }
-int FontHeight(HWND control) { return ControlFont(control).lfHeight; }
+std::string FontFace(HWND control) { return FontFace(ControlFont(control)); }
+int FontHeight(HWND control) { return FontHeight(ControlFont(control)); }
+std::string FontFace(HFONT font) { return ToUtf8(FontOf(font).lfFaceName); }
+int FontHeight(HFONT font) { return FontOf(font).lfHeight; }
 
 TEXTMETRICW FontMetrics(HWND control) {
   const HDC dc = GetDC(control);
-  const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+  const HGDIOBJ old = SelectObject(dc, ControlFont(control));
   TEXTMETRICW metrics{};
   GetTextMetricsW(dc, &metrics);
   SelectObject(dc, old);
@@ -82,6 +103,14 @@ HCURSOR CursorOver(HWND control) {
   SetCursor(LoadCursor(nullptr, IDC_ARROW));
   SendMessageW(control, WM_SETCURSOR, reinterpret_cast<WPARAM>(control), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
   return GetCursor();
+}
+
+HCURSOR CursorOver(const GraphicControl& control) {
+  const RECT& r = control.Bounds();
+  POINT centre{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+  ClientToScreen(control.Host(), &centre);
+  SetCursorPos(centre.x, centre.y);
+  return CursorOver(control.Host());
 }
 
 void PumpMessages(DWORD milliseconds) {
