@@ -32,6 +32,25 @@ std::string ProgramPath() {
   return std::string(path, length);
 }
 
+// Until the main window closes. The first time the queue is empty, the window
+// has painted, and Wine, which puts a window's picture on the screen when its
+// program first waits, has shown it: then the main window does what it left
+// until it stands.
+int RunMessageLoop(pandor::MainWindow& main) {
+  bool idleOnce = false;
+  MSG message;
+  for (;;) {
+    if (!idleOnce && !PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE)) {
+      idleOnce = true;
+      main.AfterFirstPaint();
+    }
+    if (GetMessageW(&message, nullptr, 0, 0) <= 0) return 0;
+    if (main.PreTranslateMessage(message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+}
+
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
@@ -69,11 +88,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   main.SetSecondaryWindows(&secondary);
   main.Show();
 
-  MSG message;
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    if (main.PreTranslateMessage(message)) continue;
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
-  return 0;
+  return RunMessageLoop(main);
 }

@@ -23,9 +23,6 @@ enum ControlId : int {
   kIdStatusBar,
 };
 
-// kAfterFirstPaintTimer goes off once, right after the window's first paint:
-// a timer message comes only when no window of the thread waits to be
-// painted, so what it starts never holds up the window's first appearance.
-enum TimerId : UINT_PTR { kScrollTimer = 1, kSoundTimer = 2, kAfterFirstPaintTimer = 3 };
+enum TimerId : UINT_PTR { kScrollTimer = 1, kSoundTimer = 2 };
 
 }  // namespace pandor

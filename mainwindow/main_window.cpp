@@ -58,7 +58,6 @@ bool MainWindow::Create(HWND owner, const std::string& programPath) {
   CreateWindowExW(kExStyle, kClassName, FromUtf8(kApplicationTitle).c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
                   frame.right - frame.left, frame.bottom - frame.top, owner, nullptr, instance_, this);
   CreateControls();
-  SetTimer(hwnd_, kAfterFirstPaintTimer, USER_TIMER_MINIMUM, nullptr);
   return FormCreate(programPath) == StartUp::Continue;
 }
 
@@ -66,6 +65,13 @@ void MainWindow::Show() {
   CentreOnScreen(hwnd_);
   ShowWindow(hwnd_, SW_SHOW);
   UpdateWindow(hwnd_);
+}
+
+void MainWindow::AfterFirstPaint() {
+  // Nothing can be pointed at before the window shows, and the sound begins
+  // as it does.
+  CreateHints();
+  if (playStartupSound_) services_.sound.Play();
 }
 
 void MainWindow::sbtnExpandClick() { ToggleInfoPanel(); }
@@ -190,10 +196,6 @@ void MainWindow::OnTimer(UINT_PTR timer) {
       break;
     case kSoundTimer:
       SoundTimerTimer();
-      break;
-    case kAfterFirstPaintTimer:
-      KillTimer(hwnd_, timer);
-      AfterFirstPaint();
       break;
   }
 }

@@ -87,6 +87,10 @@ class MainWindow {
   bool Create(HWND owner, const std::string& programPath);
   // Shows the window centred on the screen.
   void Show();
+  // What the start-up leaves until the window stands on the screen: the
+  // hints and the start-up sound's play command. The message loop calls it
+  // once, when the program first has nothing to do.
+  void AfterFirstPaint();
   HWND Handle() const { return hwnd_; }
 
   // Gives the window the first look at a message of its thread: key presses
@@ -150,9 +154,6 @@ class MainWindow {
   // Layout, in main_window_layout.cpp.
   void CreateControls();
   void CreateHints();
-  // What the start-up leaves until the window stands: the hints and the
-  // start-up sound's play command.
-  void AfterFirstPaint();
 
   void ToggleInfoPanel();
   void ShowProgramInformation(const ProgramEntry& program);

@@ -21,19 +21,13 @@ void MainWindow::StartSound(const std::string& sound, bool loop) {
     ReportError(error.what());
     return;
   }
-  // Play, which makes MCI set up the sound device, comes right after the
-  // window's first paint (AfterFirstPaint): the sound begins as the window
-  // shows, and the window doesn't wait for the device. Its errors are never
-  // reported, so nothing else changes.
+  // Play, which makes MCI set up the sound device, comes once the window
+  // stands (AfterFirstPaint): the sound begins as the window shows, and the
+  // window doesn't wait for the device. Its errors are never reported, so
+  // nothing else changes.
   playStartupSound_ = true;
   state_.loopSound = loop;
   if (state_.loopSound) SetTimer(hwnd_, kSoundTimer, kSoundPeriod, nullptr);
-}
-
-void MainWindow::AfterFirstPaint() {
-  // The hint window: nothing can be pointed at before the window shows.
-  CreateHints();
-  if (playStartupSound_) services_.sound.Play();
 }
 
 // A sound that has stopped (at its end) is played again, from the start, on

@@ -68,11 +68,10 @@ bool MenuFixture::Open(HWND owner) {
   window_ = std::make_unique<MainWindow>(
       GetModuleHandleW(nullptr), MainWindowServices{files_, shell, installedPrograms, player, messages});
   const bool opened = window_->Create(owner, folder_.Path() + "autorun.exe");
-  // What the start-up leaves until the window has painted (the hint window
-  // and the start-up sound's play command) comes from a short timer, which
-  // goes off here too, where the window isn't shown. The hint window is made
-  // first.
-  for (int wait = 0; opened && wait < 200 && !window_->Controls().hints; ++wait) PumpMessages(10);
+  // What the program's message loop does once the window stands: the hint
+  // window and the start-up sound's play command.
+  PumpMessages();
+  if (opened) window_->AfterFirstPaint();
   return opened;
 }
 
