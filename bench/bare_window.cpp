@@ -5,10 +5,12 @@
 //
 // Built a second time with PANDOR7_MENU_WINDOWS as menu_windows.exe: the same
 // with all the other windows the menu's layout has (the owner window with the
-// task bar entry, panels, labels, group box, buttons, page control, memo,
-// the hidden preview, status bar) and the input method off, as the menu has
-// them, but with no texts, fonts, pictures or menu data: what the layout's
-// windows alone cost.
+// task bar entry, the banner and button panels, group box, page control,
+// memo, the hidden preview, status bar; the labels and buttons are drawn by
+// their panels and have none) and the input method off, as the menu has them,
+// and the tree without its tooltip, which the menu makes only once it stands,
+// but with no texts, fonts, pictures or menu data: what the layout's windows
+// alone cost.
 #include <windows.h>
 #include <commctrl.h>
 #include <imm.h>
@@ -35,15 +37,9 @@ HWND Child(HWND parent, const wchar_t* className, DWORD style, int x, int y, int
 }
 
 void CreateMenuWindows(HWND window) {
-  const HWND banner = Child(window, L"STATIC", 0, 8, 8, 321, 41);
-  Child(banner, L"STATIC", SS_CENTER, 8, 7, 305, 28);
-  Child(banner, L"STATIC", SS_CENTER, 8, 8, 305, 28);
+  Child(window, L"STATIC", 0, 8, 8, 321, 41);
   Child(window, L"BUTTON", BS_GROUPBOX, 8, 56, 321, 185);
-  const HWND buttons = Child(window, L"STATIC", 0, 8, 248, 321, 41);
-  Child(buttons, L"BUTTON", BS_OWNERDRAW, 8, 8, 23, 25);
-  Child(buttons, L"BUTTON", BS_OWNERDRAW, 72, 8, 75, 25);
-  Child(buttons, L"BUTTON", BS_OWNERDRAW, 176, 8, 75, 25);
-  Child(buttons, L"BUTTON", BS_OWNERDRAW, 290, 8, 23, 25);
+  Child(window, L"STATIC", 0, 8, 248, 321, 41);
   Child(window, WC_TABCONTROLW, TCS_BUTTONS, 336, 8, 281, 285);
   Child(window, L"EDIT", ES_MULTILINE | ES_READONLY, 340, 35, 273, 254);
   const HWND preview = Child(window, L"STATIC", 0, 340, 35, 273, 254);
@@ -84,8 +80,13 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
                                       (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
                                       (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height, owner, nullptr,
                                       instance, nullptr);
-  const HWND tree = CreateWindowExW(0, WC_TREEVIEWW, L"", WS_CHILD | WS_VISIBLE, 16, 72, 305, 161, window, nullptr,
-                                    instance, nullptr);
+#ifdef PANDOR7_MENU_WINDOWS
+  constexpr DWORD kTreeStyle = TVS_NOTOOLTIPS;
+#else
+  constexpr DWORD kTreeStyle = 0;
+#endif
+  const HWND tree = CreateWindowExW(0, WC_TREEVIEWW, L"", WS_CHILD | WS_VISIBLE | kTreeStyle, 16, 72, 305, 161, window,
+                                    nullptr, instance, nullptr);
   const wchar_t* const texts[] = {L"Eins", L"Zwei", L"Drei", L"Vier", L"Fünf"};
   for (const wchar_t* text : texts) {
     TVINSERTSTRUCTW insert{};

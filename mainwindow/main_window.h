@@ -88,8 +88,8 @@ class MainWindow {
   // Shows the window centred on the screen.
   void Show();
   // What the start-up leaves until the window stands on the screen: the
-  // hints and the start-up sound's play command. The message loop calls it
-  // once, when the program first has nothing to do.
+  // hints, the tree's tooltip and the start-up sound's play command. The
+  // message loop calls it once, when the program first has nothing to do.
   void AfterFirstPaint();
   HWND Handle() const { return hwnd_; }
 

@@ -67,10 +67,11 @@ void MainWindow::CreateControls() {
   hints_.Add(controls_.pWillkommen, L"Über Pandor 7");
 
   // Menu: the tree lies in the group box but belongs to the window, so that
-  // its notifications come here.
+  // its notifications come here. Its tooltip for names too long to show
+  // comes with the hints (CreateHints).
   controls_.GroupBox1 = CreateChildWindow(hwnd_, L"BUTTON", L"Menü", BS_GROUPBOX, kGroupBox, kIdGroupBox);
   setFont(controls_.GroupBox1, windowFont_.get());
-  controls_.tvMenu = CreateChildWindow(hwnd_, WC_TREEVIEWW, L"", TVS_TRACKSELECT | TVS_SHOWSELALWAYS | WS_TABSTOP,
+  controls_.tvMenu = CreateChildWindow(hwnd_, WC_TREEVIEWW, L"", TVS_TRACKSELECT | TVS_SHOWSELALWAYS | TVS_NOTOOLTIPS | WS_TABSTOP,
                                        kMenuInGroupBox.Inside(kGroupBox), kIdMenu);
   setFont(controls_.tvMenu, windowFont_.get());
   SendMessageW(controls_.tvMenu, TVM_SETBKCOLOR, 0, static_cast<LPARAM>(GetSysColor(COLOR_BTNFACE)));
@@ -142,6 +143,9 @@ LRESULT CALLBACK MainWindow::PageControlSubclass(HWND pages, UINT message, WPARA
 void MainWindow::CreateHints() {
   hints_.Create(instance_, hwnd_);
   controls_.hints = hints_.Handle();
+  // The tree makes its tooltip when the style allows one again.
+  const LONG_PTR treeStyle = GetWindowLongPtrW(controls_.tvMenu, GWL_STYLE);
+  SetWindowLongPtrW(controls_.tvMenu, GWL_STYLE, treeStyle & ~static_cast<LONG_PTR>(TVS_NOTOOLTIPS));
 }
 
 }  // namespace pandor

@@ -34,11 +34,6 @@ std::optional<DWORD_PTR> Status(MCIDEVICEID device, DWORD item) {
 
 }  // namespace
 
-MciSoundPlayer::MciSoundPlayer()
-    // A message-only window: never shown, only there as the notice's address.
-    : notifyWindow_(CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                    GetModuleHandleA(nullptr), nullptr)) {}
-
 void MciSoundPlayer::Open(const std::string& path) {
   Close();
   MCI_OPEN_PARMSA open{};
@@ -55,6 +50,12 @@ void MciSoundPlayer::Play() {
   if (position && position == Status(device_.get(), MCI_STATUS_LENGTH)) {
     MCI_SEEK_PARMS seek{};
     SendCommand(device_.get(), MCI_SEEK, MCI_WAIT | MCI_SEEK_TO_START, reinterpret_cast<DWORD_PTR>(&seek));
+  }
+  // A message-only window, made for the first play: never shown, only there
+  // as the notice's address.
+  if (!notifyWindow_) {
+    notifyWindow_.reset(CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                        GetModuleHandleA(nullptr), nullptr));
   }
   MCI_PLAY_PARMS play{};
   play.dwCallback = reinterpret_cast<DWORD_PTR>(notifyWindow_.get());

@@ -18,8 +18,6 @@ inline constexpr const wchar_t* kMciLibraries[] = {L"winmm.dll", L"mciwave.dll",
 // at the end. Lives on the GUI thread that creates it.
 class MciSoundPlayer : public SoundPlayer {
  public:
-  MciSoundPlayer();
-
   // path in ANSI bytes.
   void Open(const std::string& path) override;
   void Play() override;

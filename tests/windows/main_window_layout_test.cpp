@@ -93,6 +93,8 @@ TEST_F(MainWindowLayoutTest, CaptionsAndHints) {
   EXPECT_EQ(HintText(c.hints, c.sbtnExpand), "Infos ausblenden");
   EXPECT_EQ(HintText(c.hints, c.imgPreview), "Anklicken für Vergrößerung");
   EXPECT_EQ(TabCtrl_GetItemCount(c.PageControl1), 1);
+  // The tree's tooltip for names it cuts off.
+  EXPECT_TRUE(IsWindow(TreeView_GetToolTips(c.tvMenu)));
 }
 
 TEST_F(MainWindowLayoutTest, SettingsGiveColoursTextsAndFonts) {
