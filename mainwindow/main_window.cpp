@@ -161,7 +161,8 @@ LRESULT MainWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
       if (OnSetCursor(reinterpret_cast<HWND>(wParam))) return TRUE;
       break;
     case WM_TIMER:
-      OnTimer(wParam);
+      if (wParam == kScrollTimer) ScrollTimerTimer();
+      if (wParam == kSoundTimer) SoundTimerTimer();
       return 0;
     case kTreeClicked:
       tvMenuClick();
@@ -187,17 +188,6 @@ bool MainWindow::ButtonUnderCursor() const {
   GetCursorPos(&cursor);
   ScreenToClient(controls_.pnButtons, &cursor);
   return Panel::ControlAt(controls_.pnButtons, cursor) != nullptr;
-}
-
-void MainWindow::OnTimer(UINT_PTR timer) {
-  switch (timer) {
-    case kScrollTimer:
-      ScrollTimerTimer();
-      break;
-    case kSoundTimer:
-      SoundTimerTimer();
-      break;
-  }
 }
 
 LRESULT MainWindow::OnCommand(int id, int code, HWND) {

@@ -137,7 +137,6 @@ class MainWindow {
   LRESULT OnControlColour(HDC dc, HWND control);
   bool OnSetCursor(HWND target);
   bool ButtonUnderCursor() const;
-  void OnTimer(UINT_PTR timer);
   void OnClose();
 
   // Start-up, in start_up.cpp.
