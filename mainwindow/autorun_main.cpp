@@ -10,8 +10,6 @@
 #include "platform/app_paths_registry.h"
 #include "platform/mci_sound_player.h"
 #include "menu/menu_error.h"
-#include "menu/menu_folder.h"
-#include "platform/system_library.h"
 #include "platform/windows_files.h"
 
 #include <cstdlib>
@@ -61,9 +59,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   ImmDisableIME(static_cast<DWORD>(-1));
   const std::string programPath = ProgramPath();
   WindowsFiles files;
-  // MCI loads while the window is being made, so that opening the start-up
-  // sound doesn't wait for it.
-  if (FileExists(files, StartupSoundPath(MenuFolderFor(programPath)))) LoadInBackground(kMciLibraries);
 
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TREEVIEW_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
   InitCommonControlsEx(&controls);

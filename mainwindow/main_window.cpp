@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <utility>
+
 #include "mainwindow/control_ids.h"
 #include "mainwindow/panel.h"
 #include "menu/menu_error.h"
@@ -71,7 +73,7 @@ void MainWindow::AfterFirstPaint() {
   // Nothing can be pointed at before the window shows, and the sound begins
   // as it does.
   CreateHints();
-  if (playStartupSound_) services_.sound.Play();
+  if (!startupSound_.empty()) StartSound(std::exchange(startupSound_, std::string()), startupSoundLoops_);
 }
 
 void MainWindow::sbtnExpandClick() { ToggleInfoPanel(); }

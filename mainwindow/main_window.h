@@ -88,7 +88,7 @@ class MainWindow {
   // Shows the window centred on the screen.
   void Show();
   // What the start-up leaves until the window stands on the screen: the
-  // hints, the tree's tooltip and the start-up sound's play command. The
+  // hints, the tree's tooltip and the start-up sound. The
   // message loop calls it once, when the program first has nothing to do.
   void AfterFirstPaint();
   HWND Handle() const { return hwnd_; }
@@ -146,7 +146,8 @@ class MainWindow {
   void ApplySetting(SettingsLine line, const SettingValue& value, const std::string& sound);
   void ApplyBackgroundColour(COLORREF colour);
   void ApplyMenuFont();
-  // Plays the existing start-up sound (ANSI path), looping it if asked.
+  // Opens and plays the existing start-up sound (ANSI path), looping it if
+  // asked; reports a sound that can't be opened.
   void StartSound(const std::string& sound, bool loop);
   void BuildMenuTree();
 
@@ -182,7 +183,10 @@ class MainWindow {
   PictureView preview_;
   Hints hints_;
   SecondaryWindows* secondaryWindows_ = nullptr;
-  bool playStartupSound_ = false;  // the start-up sound is open and waits to play
+  // The start-up sound (ANSI path) waiting for the window to stand, empty
+  // when there is none, and whether it loops.
+  std::string startupSound_;
+  bool startupSoundLoops_ = false;
 
   // Colours and GDI objects the settings choose.
   COLORREF background_ = 0;

@@ -12,21 +12,17 @@ constexpr UINT kSoundPeriod = 1000;
 }  // namespace
 
 void MainWindow::StartSound(const std::string& sound, bool loop) {
-  state_.loopSound = false;
   try {
     services_.sound.Open(sound);
   } catch (const MenuError& error) {
-    // A PC without a working sound device still gets its menu: the error is
-    // reported and the start-up goes on without sound.
+    // A PC without a working sound device still gets its whole menu: the
+    // error is reported over it.
     ReportError(error.what());
     return;
   }
-  // Play, which makes MCI set up the sound device, comes once the window
-  // stands (AfterFirstPaint): the sound begins as the window shows, and the
-  // window doesn't wait for the device. Its errors are never reported, so
-  // nothing else changes.
-  playStartupSound_ = true;
   state_.loopSound = loop;
+  // Its errors are never reported.
+  services_.sound.Play();
   if (state_.loopSound) SetTimer(hwnd_, kSoundTimer, kSoundPeriod, nullptr);
 }
 

@@ -113,7 +113,11 @@ void MainWindow::ApplySetting(SettingsLine line, const SettingValue& value, cons
       SendMessageW(controls_.tvMenu, TVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(ToColorRef(value.colour)));
       break;
     case kSoundLoopLine:
-      StartSound(sound, value.on);
+      // Opening the sound loads MCI and Wine's or Windows' audio set-up, a
+      // good part of the start-up: it waits until the window stands.
+      state_.loopSound = false;
+      startupSound_ = sound;
+      startupSoundLoops_ = value.on;
       break;
     case kHoverEffectsLine:
       state_.hoverEffects = value.on;

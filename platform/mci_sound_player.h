@@ -9,10 +9,6 @@
 
 namespace pandor {
 
-// What playing needs, for LoadInBackground (platform/system_library.h): MCI
-// and its driver for wave files.
-inline constexpr const wchar_t* kMciLibraries[] = {L"winmm.dll", L"mciwave.dll", nullptr};
-
 // Like a hidden media player control: one device at a time, chosen by MCI from
 // the file's extension, not shareable, rewinding by itself when a play starts
 // at the end. Lives on the GUI thread that creates it.

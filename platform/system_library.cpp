@@ -14,11 +14,6 @@ HMODULE LoadFromSystemFolder(const wchar_t* fileName) {
   return LoadLibraryW((std::wstring(folder, length) + L"\\" + fileName).c_str());
 }
 
-DWORD WINAPI LoadAll(void* fileNames) {
-  for (auto name = static_cast<const wchar_t* const*>(fileNames); *name; ++name) LoadFromSystemFolder(*name);
-  return 0;
-}
-
 }  // namespace
 
 HMODULE SystemLibrary::Module() {
@@ -26,11 +21,6 @@ HMODULE SystemLibrary::Module() {
   tried_ = true;
   module_ = LoadFromSystemFolder(fileName_);
   return module_;
-}
-
-void LoadInBackground(const wchar_t* const* fileNames) {
-  const HANDLE thread = CreateThread(nullptr, 0, LoadAll, const_cast<const wchar_t**>(fileNames), 0, nullptr);
-  if (thread) CloseHandle(thread);
 }
 
 SystemLibrary& Shell32() {

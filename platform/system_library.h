@@ -39,10 +39,4 @@ class SystemLibrary {
 SystemLibrary& Shell32();
 SystemLibrary& Winmm();
 
-// Loads the system DLLs (file names as for SystemLibrary, in a constant list
-// ending in nullptr) on a thread of their own and returns at once, so that the
-// first call into them doesn't wait for the loading. They stay loaded;
-// nothing waits for the thread.
-void LoadInBackground(const wchar_t* const* fileNames);
-
 }  // namespace pandor

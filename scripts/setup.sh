@@ -31,6 +31,19 @@ as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
 }
 
+# A mirror that is being synchronised can fail an index now and then: try
+# again, and go on with what apt has if it still fails (the install then says
+# which package it can't find).
+update_package_lists() {
+  local attempt
+  for attempt in 1 2 3; do
+    as_root apt-get update -q && return 0
+    echo "setup: apt-get update failed (attempt $attempt of 3)"
+    sleep $((attempt * 10))
+  done
+  echo "setup: going on with the package lists apt has"
+}
+
 install_packages() {
   local missing
   missing=$(missing_packages)
@@ -39,9 +52,15 @@ install_packages() {
   if ! dpkg --print-foreign-architectures | grep -qx i386; then
     as_root dpkg --add-architecture i386
   fi
-  as_root apt-get update -q
+  update_package_lists
+  # When the security updates' index of one architecture didn't come, the
+  # two architectures' candidates of a library differ and apt refuses: then
+  # the release's own versions, which both architectures have, are preferred.
+  local release
+  release=$(. /etc/os-release && echo "$VERSION_CODENAME")
   # shellcheck disable=SC2086
-  DEBIAN_FRONTEND=noninteractive as_root apt-get install -y -q --no-install-recommends $missing
+  DEBIAN_FRONTEND=noninteractive as_root apt-get install -y -q --no-install-recommends $missing ||
+    DEBIAN_FRONTEND=noninteractive as_root apt-get install -y -q --no-install-recommends -t "$release" $missing
 }
 
 ensure_source_entries() {
@@ -54,7 +73,7 @@ Suites: bookworm bookworm-updates
 Components: main
 Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
 EOF
-    as_root apt-get update -q
+    update_package_lists
   fi
 }
 

@@ -172,6 +172,39 @@ TEST(StartUpTest, StartupSoundPlaysOnceOrLoops) {
   }
 }
 
+TEST(StartUpTest, TheSoundWaitsUntilTheWindowStandsAndIsReportedOverTheFilledMenu) {
+  MenuFixture menu;
+  menu.WriteSettings(SettingsWith(14, "1"));
+  menu.WritePrograms({{"", "a.exe", "Programm", "", "", ""}});
+  const std::string wav = menu.WriteFile("autorun\\startup.wav", "kaputt");
+  menu.sound.openError = "Das Gerät ist nicht bereit";
+  ASSERT_TRUE(menu.Create());
+  EXPECT_TRUE(menu.sound.calls.empty());
+  EXPECT_TRUE(menu.messages.boxes.empty());
+  EXPECT_EQ(TreeView_GetCount(menu.Controls().tvMenu), 1u);
+
+  menu.Window().AfterFirstPaint();
+  EXPECT_EQ(menu.sound.calls, (std::vector<std::string>{"open " + wav}));
+  ASSERT_EQ(menu.messages.boxes.size(), 1u);
+  EXPECT_EQ(menu.messages.boxes[0].text, "Das Gerät ist nicht bereit.");
+  // Only once, whatever calls it again.
+  menu.Window().AfterFirstPaint();
+  EXPECT_EQ(menu.sound.calls.size(), 1u);
+  EXPECT_EQ(menu.messages.boxes.size(), 1u);
+}
+
+TEST(StartUpTest, SoundOfLine14PlaysThoughALaterLineStopsTheStartUp) {
+  MenuFixture menu;
+  menu.WriteSettings(FirstLines(15));
+  const std::string wav = menu.WriteFile("autorun\\startup.wav", "RIFF");
+  ASSERT_TRUE(menu.Create());
+  ASSERT_EQ(menu.messages.boxes.size(), 1u) << "line 15 is missing";
+  EXPECT_TRUE(menu.sound.calls.empty());
+  menu.Window().AfterFirstPaint();
+  EXPECT_EQ(menu.sound.calls, (std::vector<std::string>{"open " + wav, "play"}));
+  EXPECT_EQ(menu.messages.boxes.size(), 1u);
+}
+
 TEST(StartUpTest, NoSoundFileMeansLine14IsNotRead) {
   MenuFixture menu;
   menu.WriteSettings(FirstLines(14));

@@ -63,14 +63,19 @@ std::string MenuFixture::WriteFile(const std::string& relative, const std::strin
   return folder_.Write(relative, bytes);
 }
 
-bool MenuFixture::Open(HWND owner) {
+bool MenuFixture::Create(HWND owner) {
   SoundPlayer& player = soundPlayer ? *soundPlayer : sound;
   window_ = std::make_unique<MainWindow>(
       GetModuleHandleW(nullptr), MainWindowServices{files_, shell, installedPrograms, player, messages});
-  const bool opened = window_->Create(owner, folder_.Path() + "autorun.exe");
-  // What the program's message loop does once the window stands: the hint
-  // window and the start-up sound's play command.
+  const bool created = window_->Create(owner, folder_.Path() + "autorun.exe");
   PumpMessages();
+  return created;
+}
+
+bool MenuFixture::Open(HWND owner) {
+  const bool opened = Create(owner);
+  // What the program's message loop does once the window stands: the hint
+  // window and the start-up sound.
   if (opened) window_->AfterFirstPaint();
   return opened;
 }

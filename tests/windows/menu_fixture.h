@@ -40,6 +40,9 @@ class MenuFixture {
   // Opens the main window on the medium (hidden) and handles the messages
   // its start-up posted; false when the program would end at once.
   bool Open(HWND owner = nullptr);
+  // The same, but leaves out what the program's message loop does once the
+  // window stands (MainWindow::AfterFirstPaint).
+  bool Create(HWND owner = nullptr);
   MainWindow& Window() { return *window_; }
   const MainWindowControls& Controls() { return window_->Controls(); }
   const std::string& Root() const { return folder_.Path(); }

@@ -37,16 +37,6 @@ TEST(SystemLibraryTest, LoadsItsDllFromTheSystemFolderAtTheFirstCallOnly) {
   EXPECT_TRUE(FromSystemFolder(loaded)) << "loaded from elsewhere";
 }
 
-TEST(SystemLibraryTest, LoadsInTheBackgroundPastWhatIsMissing) {
-  if (GetModuleHandleW(L"mciwave.dll")) GTEST_SKIP() << "mciwave.dll is loaded already";
-  static constexpr const wchar_t* kNames[] = {L"pandor7-no-such-library.dll", L"mciwave.dll", nullptr};
-  LoadInBackground(kNames);
-  HMODULE loaded = nullptr;
-  for (int wait = 0; wait < 1000 && !(loaded = GetModuleHandleW(L"mciwave.dll")); ++wait) Sleep(10);
-  ASSERT_NE(loaded, nullptr) << "not loaded within 10 s";
-  EXPECT_TRUE(FromSystemFolder(loaded)) << "loaded from elsewhere";
-}
-
 TEST(SystemLibraryTest, MissingDllsAndFunctionsComeBackAsNull) {
   SystemLibrary missing(L"pandor7-no-such-library.dll");
   EXPECT_EQ(missing.Function<decltype(&GetTickCount)>("GetTickCount"), nullptr);
