@@ -1,5 +1,9 @@
 #include "mainwindow/flat_button.h"
 
+#include <oleacc.h>
+
+#include <algorithm>
+
 #include "mainwindow/panel.h"
 #include "platform/child_window.h"
 
@@ -59,9 +63,18 @@ void FlatButton::Create(HWND panel, int id, const RECT& bounds, const std::wstri
 }
 
 void FlatButton::SetCaption(const std::wstring& caption) {
-  look_.caption = caption;
+  ChangeName([&] { look_.caption = caption; });
   Invalidate();
 }
+
+long FlatButton::AccessibleRole() const { return ROLE_SYSTEM_PUSHBUTTON; }
+
+std::wstring FlatButton::AccessibleName() const {
+  const bool word = std::any_of(look_.caption.begin(), look_.caption.end(), [](wchar_t c) { return IsCharAlphaW(c); });
+  return word ? look_.caption : Hint();
+}
+
+const wchar_t* FlatButton::DefaultActionName() const { return L"Drücken"; }
 
 void FlatButton::SetCaptionColour(COLORREF colour) {
   if (look_.captionColour == colour) return;

@@ -2,7 +2,9 @@
 // The main window's flat buttons, graphic controls on their panel: an
 // optional glyph left of the caption (16 x 16 at 96 DPI), a raised edge while
 // the mouse is over them, a sunken one while they are held down, and a
-// caption colour that the hover effect changes.
+// caption colour that the hover effect changes. To a screen reader they are
+// push buttons named by their caption, or by their hint where the caption is
+// a sign ("?", "<<").
 
 #include <windows.h>
 #include <commctrl.h>
@@ -36,6 +38,10 @@ class FlatButton : public GraphicControl {
   void SetCaptionColour(COLORREF colour);
   COLORREF CaptionColour() const { return look_.captionColour; }
   void SetBackground(COLORREF colour);
+
+  long AccessibleRole() const override;
+  std::wstring AccessibleName() const override;
+  const wchar_t* DefaultActionName() const override;
 
   void Paint(HDC dc) const override;
   void SetHot(bool hot) override;

@@ -1,5 +1,7 @@
 #include "mainwindow/graphic_control.h"
 
+#include <oleacc.h>
+
 #include "mainwindow/panel.h"
 
 namespace pandor {
@@ -20,8 +22,23 @@ void GraphicControl::Invalidate() const {
   if (host_) InvalidateRect(host_, &bounds_, TRUE);
 }
 
+void GraphicControl::SetHint(const wchar_t* hint) {
+  ChangeName([&] { hint_ = hint; });
+  Panel::Announce(*this, EVENT_OBJECT_DESCRIPTIONCHANGE);
+}
+
 void GraphicControl::Click() const {
   if (host_) SendMessageW(host_, WM_COMMAND, MAKEWPARAM(id_, BN_CLICKED), 0);
+}
+
+void GraphicControl::PostClick() const {
+  if (host_) PostMessageW(host_, WM_COMMAND, MAKEWPARAM(id_, BN_CLICKED), 0);
+}
+
+void GraphicControl::ChangeName(const std::function<void()>& change) {
+  const std::wstring before = AccessibleName();
+  change();
+  if (AccessibleName() != before) Panel::Announce(*this, EVENT_OBJECT_NAMECHANGE);
 }
 
 }  // namespace pandor

@@ -7,16 +7,16 @@
 namespace pandor {
 
 void Hints::Add(HWND control, const wchar_t* text) { Add(Of(control, text)); }
-void Hints::Add(const GraphicControl& control, const wchar_t* text) { Add(Of(control, text)); }
+void Hints::Add(const GraphicControl& control) { Add(Of(control)); }
 void Hints::Set(HWND control, const wchar_t* text) { Set(Of(control, text)); }
-void Hints::Set(const GraphicControl& control, const wchar_t* text) { Set(Of(control, text)); }
+void Hints::Set(const GraphicControl& control) { Set(Of(control)); }
 
 Hints::Hint Hints::Of(HWND control, const wchar_t* text) {
   return Hint{GetParent(control), reinterpret_cast<UINT_PTR>(control), RECT{}, TTF_IDISHWND | TTF_SUBCLASS, text};
 }
 
-Hints::Hint Hints::Of(const GraphicControl& control, const wchar_t* text) {
-  return Hint{control.Host(), static_cast<UINT_PTR>(control.Id()), control.Bounds(), TTF_SUBCLASS, text};
+Hints::Hint Hints::Of(const GraphicControl& control) {
+  return Hint{control.Host(), static_cast<UINT_PTR>(control.Id()), control.Bounds(), TTF_SUBCLASS, control.Hint()};
 }
 
 void Hints::Add(const Hint& hint) {

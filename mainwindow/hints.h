@@ -16,9 +16,10 @@ class Hints {
  public:
   // text: a string that lives as long as the program (the hints are literals).
   void Add(HWND control, const wchar_t* text);
-  void Add(const GraphicControl& control, const wchar_t* text);
   void Set(HWND control, const wchar_t* text);
-  void Set(const GraphicControl& control, const wchar_t* text);
+  // A graphic control's hint is its own (GraphicControl::SetHint).
+  void Add(const GraphicControl& control);
+  void Set(const GraphicControl& control);
 
   // Makes the tooltip window, owned by owner, with every hint given so far.
   void Create(HINSTANCE instance, HWND owner);
@@ -35,7 +36,7 @@ class Hints {
     const wchar_t* text;
   };
   static Hint Of(HWND control, const wchar_t* text);
-  static Hint Of(const GraphicControl& control, const wchar_t* text);
+  static Hint Of(const GraphicControl& control);
   void Add(const Hint& hint);
   void Set(const Hint& hint);
   void Send(UINT message, const Hint& hint) const;

@@ -1,5 +1,7 @@
 // The information panel: a click in the menu tree shows what the clicked entry
-// is, a program's description and picture or a group opening and closing.
+// is, a program's description and picture or a group opening and closing; a
+// selection moved by the keys shows the same, but leaves the groups as the
+// tree's own keys set them.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -21,7 +23,11 @@ constexpr int kPicturePage = 1;
 
 }  // namespace
 
-void MainWindow::tvMenuClick() {
+void MainWindow::tvMenuClick() { ShowSelectedNode(true); }
+
+void MainWindow::tvMenuChange() { ShowSelectedNode(false); }
+
+void MainWindow::ShowSelectedNode(bool toggleGroup) {
   SetWindowTextW(controls_.mDesc, L"");
   state_.welcomeShown = false;
   ShowPictureTab(false);
@@ -29,7 +35,8 @@ void MainWindow::tvMenuClick() {
   const int node = treeView_.SelectedNode();
   if (node < 0) return;
   if (state_.menuTree.Node(node).IsGroup()) {
-    ToggleGroup(node);
+    if (toggleGroup) ToggleGroup(node);
+    ShowDescriptionText(kGroupText);
     return;
   }
   const std::optional<ProgramEntry> program = state_.menuTree.RecordOf(node);
@@ -57,7 +64,6 @@ void MainWindow::ToggleGroup(int node) {
   const bool wasOpen = treeView_.IsOpen(node);
   treeView_.CloseAll();
   if (!wasOpen) treeView_.OpenBranch(node);
-  ShowDescriptionText(kGroupText);
 }
 
 void MainWindow::RestoreWelcomeText() {

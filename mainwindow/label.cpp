@@ -1,11 +1,17 @@
 #include "mainwindow/label.h"
 
+#include <oleacc.h>
+
 namespace pandor {
 
 void Label::SetCaption(const std::wstring& caption) {
-  caption_ = caption;
+  ChangeName([&] { caption_ = caption; });
   Invalidate();
 }
+
+long Label::AccessibleRole() const { return ROLE_SYSTEM_STATICTEXT; }
+
+const wchar_t* Label::DefaultActionName() const { return L"Klicken"; }
 
 void Label::SetColour(COLORREF colour) {
   colour_ = colour;

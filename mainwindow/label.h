@@ -1,6 +1,7 @@
 #pragma once
 // A caption on a panel, centred and wrapped within its bounds, drawn in its
-// colour over whatever lies beneath it.
+// colour over whatever lies beneath it. A screen reader reads it as a text
+// named by its caption, which a click acts on.
 
 #include <windows.h>
 
@@ -19,6 +20,10 @@ class Label : public GraphicControl {
   // font: owned by the caller, alive as long as the label.
   void SetFont(HFONT font);
   HFONT Font() const { return font_; }
+
+  long AccessibleRole() const override;
+  std::wstring AccessibleName() const override { return caption_; }
+  const wchar_t* DefaultActionName() const override;
 
   void Paint(HDC dc) const override;
 

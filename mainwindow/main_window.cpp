@@ -86,7 +86,8 @@ void MainWindow::ToggleInfoPanel() {
   SetWindowPos(hwnd_, nullptr, 0, 0, width, window.bottom - window.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   state_.infoVisible = !state_.infoVisible;
   controls_.sbtnExpand.SetCaption(state_.infoVisible ? L"<<" : L">>");
-  hints_.Set(controls_.sbtnExpand, state_.infoVisible ? L"Infos ausblenden" : L"Infos einblenden");
+  controls_.sbtnExpand.SetHint(state_.infoVisible ? L"Infos ausblenden" : L"Infos einblenden");
+  hints_.Set(controls_.sbtnExpand);
 
   // The window comes back centred, its groups closed but for the one that
   // holds the selected program.
@@ -159,6 +160,14 @@ LRESULT MainWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE:
       PlaceStatusBar();
       return 0;
+    // The window passes the keyboard focus on to its controls, and gets back
+    // to the one that had it when it was left.
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) == WA_INACTIVE) tabOrder_.Remember();
+      break;
+    case WM_SETFOCUS:
+      tabOrder_.Restore(controls_.tvMenu);
+      return 0;
     case WM_SETCURSOR:
       if (OnSetCursor(reinterpret_cast<HWND>(wParam))) return TRUE;
       break;
@@ -223,6 +232,9 @@ LRESULT MainWindow::OnNotify(const NMHDR& header) {
         break;
       case TVN_ITEMEXPANDINGW:
         treeView_.OnItemExpanding(*reinterpret_cast<const NMTREEVIEWW*>(&header));
+        break;
+      case TVN_SELCHANGEDW:
+        if (reinterpret_cast<const NMTREEVIEWW*>(&header)->action == TVC_BYKEYBOARD) tvMenuChange();
         break;
       case TVN_ITEMEXPANDEDW:
         treeView_.OnItemExpanded(*reinterpret_cast<const NMTREEVIEWW*>(&header));

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <array>
 #include <functional>
 #include <string>
 
@@ -11,6 +12,7 @@
 #include "mainwindow/hints.h"
 #include "mainwindow/label.h"
 #include "mainwindow/menu_tree_view.h"
+#include "mainwindow/tab_order.h"
 #include "menu/file_source.h"
 #include "menu/line_list.h"
 #include "menu/menu_folder.h"
@@ -55,6 +57,9 @@ struct MainWindowControls {
   HWND imgPreview = nullptr;
   HWND StatusBar = nullptr;
   HWND hints = nullptr;  // made once the window is on screen
+
+  // The four buttons, left to right.
+  std::array<FlatButton*, 4> Buttons() { return {&sbtnHelp, &sbtnClose, &sbtnExplore, &sbtnExpand}; }
 };
 
 // The state every handler works on.
@@ -108,6 +113,8 @@ class MainWindow {
 
   // Event handlers.
   void tvMenuClick();
+  // The selection moved by a key the user pressed.
+  void tvMenuChange();
   void tvMenuDblClick();
   void sbtnExpandClick();
   void sbtnExploreClick();
@@ -118,6 +125,8 @@ class MainWindow {
   void SoundTimerTimer();
   // A typed character, seen before the focused control; true when consumed.
   bool FormKeyPress(wchar_t key);
+  // A key pressed, seen before the focused control: the focus keys and F1.
+  bool FormKeyDown(UINT key);
   void ButtonMouseMove(FlatButton& button);
   void tvMenuMouseMove();
   void lblWelcomeMouseMove();
@@ -156,6 +165,9 @@ class MainWindow {
   void CreateHints();
 
   void ToggleInfoPanel();
+  // What a click on the selected node shows; toggleGroup: a group opens or
+  // closes as well.
+  void ShowSelectedNode(bool toggleGroup);
   void ShowProgramInformation(const ProgramEntry& program);
   void ToggleGroup(int node);
   void ShowPictureTab(bool shown);
@@ -182,6 +194,7 @@ class MainWindow {
   MenuTreeView treeView_;
   PictureView preview_;
   Hints hints_;
+  TabOrder tabOrder_;
   SecondaryWindows* secondaryWindows_ = nullptr;
   // The start-up sound (ANSI path) waiting for the window to stand, empty
   // when there is none, and whether it loops.

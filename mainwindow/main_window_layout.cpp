@@ -33,6 +33,7 @@ constexpr int kTreeIndent = 19;
 constexpr int kBannerFontHeight = 24;  // pixels
 constexpr int kWindowFontPoints = 8;
 constexpr int kImageSize = 16;  // of the node images and glyphs
+constexpr wchar_t kAboutHint[] = L"Über Pandor 7";
 
 HFONT CreateWindowFont(const wchar_t* face, int height, bool italic = false) {
   return CreateFontW(height, 0, 0, 0, FW_NORMAL, italic, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
@@ -55,6 +56,7 @@ void MainWindow::CreateControls() {
   // Its caption is also the panel's window text, for screen readers.
   SetWindowTextW(controls_.pWillkommen, L"Willkommen");
   controls_.lblShadow.Place(controls_.pWillkommen, kIdShadow, kShadow.ScaledRect());
+  controls_.lblShadow.SetDecoration();
   controls_.lblShadow.SetColour(RGB(255, 255, 255));
   controls_.lblWelcome.Place(controls_.pWillkommen, kIdWelcome, kWelcome.ScaledRect());
   controls_.lblWelcome.SetColour(GetSysColor(COLOR_WINDOWTEXT));
@@ -63,8 +65,10 @@ void MainWindow::CreateControls() {
     label->SetFont(bannerFont_.get());
     label->onMouseMove = [this] { Guarded([this] { lblWelcomeMouseMove(); }); };
   }
-  // The panel's hint covers the labels on it.
-  hints_.Add(controls_.pWillkommen, L"Über Pandor 7");
+  // The panel's hint covers the labels on it; a screen reader reads it as
+  // the text's description.
+  hints_.Add(controls_.pWillkommen, kAboutHint);
+  controls_.lblWelcome.SetHint(kAboutHint);
 
   // Menu: the tree lies in the group box but belongs to the window, so that
   // its notifications come here. Its tooltip for names too long to show
@@ -92,12 +96,14 @@ void MainWindow::CreateControls() {
   controls_.sbtnExplore.Create(controls_.pnButtons, kIdExplore, kExplore.ScaledRect(), L"Suchen", glyphSuchen_,
                                windowFont_.get());
   controls_.sbtnExpand.Create(controls_.pnButtons, kIdExpand, kExpand.ScaledRect(), L"<<", nullptr, windowFont_.get());
-  for (FlatButton* button : {&controls_.sbtnHelp, &controls_.sbtnClose, &controls_.sbtnExplore, &controls_.sbtnExpand})
+  controls_.sbtnHelp.SetHint(L"Hilfefenster einblenden");
+  controls_.sbtnClose.SetHint(L"Autostart beenden");
+  controls_.sbtnExplore.SetHint(L"CD durchsuchen");
+  controls_.sbtnExpand.SetHint(L"Infos ausblenden");
+  for (FlatButton* button : controls_.Buttons()) {
     button->onMouseMove = [this, button] { Guarded([&] { ButtonMouseMove(*button); }); };
-  hints_.Add(controls_.sbtnHelp, L"Hilfefenster einblenden");
-  hints_.Add(controls_.sbtnClose, L"Autostart beenden");
-  hints_.Add(controls_.sbtnExplore, L"CD durchsuchen");
-  hints_.Add(controls_.sbtnExpand, L"Infos ausblenden");
+    hints_.Add(*button);
+  }
 
   // Information panel: the pages lie over the page control's display area.
   controls_.PageControl1 = CreateChildWindow(hwnd_, WC_TABCONTROLW, L"",
@@ -126,6 +132,16 @@ void MainWindow::CreateControls() {
   SendMessageW(controls_.StatusBar, SB_SIMPLE, TRUE, 0);
   setFont(controls_.StatusBar, windowFont_.get());
   PlaceStatusBar();
+
+  // Tab and Shift+Tab go through the controls as they lie, top left first,
+  // by columns; the pages' contents follow their tabs.
+  tabOrder_.Add(controls_.lblWelcome);
+  tabOrder_.Add(controls_.tvMenu);
+  for (FlatButton* button : controls_.Buttons())
+    tabOrder_.Add(*button);
+  tabOrder_.Add(controls_.PageControl1);
+  tabOrder_.Add(controls_.mDesc);
+  tabOrder_.Add(controls_.imgPreview);
 }
 
 // The page control follows the window's colour around its tab buttons.

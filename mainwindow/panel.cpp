@@ -1,11 +1,14 @@
 #include "mainwindow/panel.h"
 
 #include <windowsx.h>
+#include <oleacc.h>
 
 #include <algorithm>
 #include <vector>
 
 #include "mainwindow/graphic_control.h"
+#include "mainwindow/panel_accessible.h"
+#include "mainwindow/panel_state.h"
 #include "platform/child_window.h"
 
 namespace pandor {
@@ -13,15 +16,10 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"Pandor7Panel";
 constexpr int kBevelWidth = 2;
+constexpr int kFocusMarkInset = 3;
+ATOM panelClass = 0;
 
-// What a panel keeps, in its window's extra bytes.
-struct PanelState {
-  HBRUSH brush = nullptr;
-  std::vector<GraphicControl*> controls;  // in painting order: the last lies on top
-  GraphicControl* hot = nullptr;          // the mouse is over it
-  GraphicControl* pressed = nullptr;      // the left button went down on it
-};
-
+// What a panel keeps lies in its window's extra bytes.
 PanelState* StateOf(HWND panel) { return reinterpret_cast<PanelState*>(GetWindowLongPtrW(panel, 0)); }
 
 GraphicControl* TopControlAt(const PanelState& state, POINT point) {
@@ -47,12 +45,19 @@ void Paint(HWND panel, HDC dc, const PanelState& state) {
     control->Paint(dc);
     RestoreDC(dc, saved);
   }
+  if (state.focused && GetFocus() == panel) {
+    RECT mark = state.focused->Bounds();
+    InflateRect(&mark, -Scaled(kFocusMarkInset), -Scaled(kFocusMarkInset));
+    SetTextColor(dc, RGB(0, 0, 0));
+    SetBkColor(dc, RGB(255, 255, 255));
+    DrawFocusRect(dc, &mark);
+  }
 }
 
 void MouseMoved(HWND panel, PanelState& state, POINT point) {
   GraphicControl* over = TopControlAt(state, point);
   // A button held down looks pressed only while the mouse is over it.
-  if (state.pressed) state.pressed->SetPressed(over == state.pressed);
+  if (state.pressed && !state.pressedByKey) state.pressed->SetPressed(over == state.pressed);
   if (over != state.hot) {
     if (state.hot) state.hot->SetHot(false);
     state.hot = over;
@@ -66,6 +71,7 @@ void MouseMoved(HWND panel, PanelState& state, POINT point) {
 }
 
 void ButtonDown(HWND panel, PanelState& state, POINT point) {
+  if (state.pressed) return;
   state.pressed = TopControlAt(state, point);
   if (!state.pressed) return;
   SetCapture(panel);
@@ -74,7 +80,7 @@ void ButtonDown(HWND panel, PanelState& state, POINT point) {
 
 void ButtonUp(PanelState& state, POINT point) {
   GraphicControl* const pressed = state.pressed;
-  if (!pressed) return;
+  if (!pressed || state.pressedByKey) return;
   state.pressed = nullptr;  // before the capture goes, which would cancel the press
   ReleaseCapture();
   pressed->SetPressed(false);
@@ -82,7 +88,56 @@ void ButtonUp(PanelState& state, POINT point) {
   if (PtInRect(&pressed->Bounds(), point)) pressed->Click();
 }
 
+// The space bar presses the focused control as a button's does: down on the
+// key, a click when it comes up.
+void SpaceDown(PanelState& state) {
+  if (state.pressed || !state.focused) return;
+  state.pressed = state.focused;
+  state.pressedByKey = true;
+  state.pressed->SetPressed(true);
+}
+
+void SpaceUp(PanelState& state, bool click) {
+  GraphicControl* const pressed = state.pressedByKey ? state.pressed : nullptr;
+  if (!pressed) return;
+  state.pressed = nullptr;
+  state.pressedByKey = false;
+  pressed->SetPressed(false);
+  if (click) pressed->Click();
+}
+
+void FocusChanged(HWND panel, const PanelState& state) {
+  if (!state.focused) return;
+  state.focused->Invalidate();
+  if (GetFocus() == panel) Panel::Announce(*state.focused, EVENT_OBJECT_FOCUS);
+}
+
 }  // namespace
+
+std::vector<GraphicControl*> PanelState::UserControls() const {
+  std::vector<GraphicControl*> reached;
+  for (GraphicControl* control : controls) {
+    if (!control->IsDecoration()) reached.push_back(control);
+  }
+  return reached;
+}
+
+long PanelState::ChildId(const GraphicControl* control) const {
+  const std::vector<GraphicControl*> reached = UserControls();
+  const auto found = std::find(reached.begin(), reached.end(), control);
+  return found == reached.end() ? CHILDID_SELF : static_cast<long>(found - reached.begin()) + 1;
+}
+
+GraphicControl* PanelState::Child(long childId) const {
+  const std::vector<GraphicControl*> reached = UserControls();
+  return childId >= 1 && static_cast<size_t>(childId) <= reached.size() ? reached[static_cast<size_t>(childId) - 1]
+                                                                        : nullptr;
+}
+
+PanelState* PanelStateOf(HWND window) {
+  if (!window || !panelClass || GetClassLongPtrW(window, GCW_ATOM) != panelClass) return nullptr;
+  return StateOf(window);
+}
 
 LRESULT CALLBACK Panel::Proc(HWND panel, UINT message, WPARAM wParam, LPARAM lParam) {
   PanelState* const state = StateOf(panel);
@@ -117,9 +172,29 @@ LRESULT CALLBACK Panel::Proc(HWND panel, UINT message, WPARAM wParam, LPARAM lPa
       ButtonUp(*state, point);
       return 0;
     case WM_CAPTURECHANGED:
+      if (state->pressedByKey) return 0;
       if (state->pressed) state->pressed->SetPressed(false);
       state->pressed = nullptr;
       return 0;
+    case WM_KEYDOWN:
+      if (wParam != VK_SPACE) break;
+      SpaceDown(*state);
+      return 0;
+    case WM_KEYUP:
+      if (wParam != VK_SPACE) break;
+      SpaceUp(*state, true);
+      return 0;
+    case WM_SETFOCUS:
+      FocusChanged(panel, *state);
+      return 0;
+    case WM_KILLFOCUS:
+      SpaceUp(*state, false);
+      if (state->focused) state->focused->Invalidate();
+      return 0;
+    case WM_GETOBJECT:
+      // The client area's object; the window's own frame the system answers for.
+      if (static_cast<LONG>(lParam) == OBJID_CLIENT) return AnswerAccessibleObject(panel, wParam);
+      break;
     // What the controls on the panel report goes to the window that owns the panel.
     case WM_COMMAND:
     case WM_NOTIFY:
@@ -149,7 +224,8 @@ void Panel::Register(HINSTANCE instance) {
   wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
   wc.lpszClassName = kClassName;
   wc.cbWndExtra = sizeof(LONG_PTR);
-  RegisterClassExW(&wc);
+  const ATOM registered = RegisterClassExW(&wc);
+  if (registered) panelClass = registered;
 }
 
 HWND Panel::Create(HWND parent, int id, const RECT& bounds) {
@@ -170,6 +246,31 @@ void Panel::SetColour(HWND panel, COLORREF colour) {
 
 GraphicControl* Panel::ControlAt(HWND panel, POINT point) { return TopControlAt(*StateOf(panel), point); }
 
+void Panel::Focus(GraphicControl& control) {
+  const HWND panel = control.Host();
+  PanelState* const state = PanelStateOf(panel);
+  if (!state || control.IsDecoration()) return;
+  if (state->focused != &control) {
+    SpaceUp(*state, false);
+    if (state->focused) state->focused->Invalidate();
+    state->focused = &control;
+    if (GetFocus() == panel) FocusChanged(panel, *state);
+  }
+  if (GetFocus() != panel) SetFocus(panel);  // WM_SETFOCUS marks and announces it
+}
+
+GraphicControl* Panel::FocusedControl(HWND window) {
+  const PanelState* const state = PanelStateOf(window);
+  return state && GetFocus() == window ? state->focused : nullptr;
+}
+
+void Panel::Announce(const GraphicControl& control, DWORD event) {
+  const PanelState* const state = PanelStateOf(control.Host());
+  if (!state) return;
+  const long child = state->ChildId(&control);
+  if (child != CHILDID_SELF) NotifyWinEvent(event, control.Host(), OBJID_CLIENT, child);
+}
+
 void Panel::Add(HWND panel, GraphicControl& control) {
   StateOf(panel)->controls.push_back(&control);
   control.Invalidate();
@@ -180,6 +281,7 @@ void Panel::Remove(HWND panel, GraphicControl& control) {
   state.controls.erase(std::remove(state.controls.begin(), state.controls.end(), &control), state.controls.end());
   if (state.hot == &control) state.hot = nullptr;
   if (state.pressed == &control) state.pressed = nullptr;
+  if (state.focused == &control) state.focused = nullptr;
   InvalidateRect(panel, &control.Bounds(), TRUE);
 }
 

@@ -4,7 +4,9 @@
 // it report to the panel's parent, so the main window handles them as if
 // they were its own. The panel also carries graphic controls
 // (GraphicControl): it draws them over its area, in the order they were
-// placed, and passes them the mouse.
+// placed, passes them the mouse, and the keys while one of them has the
+// focus (Space presses it, with a dotted focus mark to show which), and
+// answers screen readers for them (WM_GETOBJECT, panel_accessible.h).
 
 #include <windows.h>
 
@@ -25,6 +27,15 @@ class Panel {
   static void SetColour(HWND panel, COLORREF colour);
   // The graphic control at a point of the panel's client area, or none.
   static GraphicControl* ControlAt(HWND panel, POINT point);
+
+  // Gives the keyboard focus to a control on a panel: the panel takes the
+  // window focus and hands the keys to it.
+  static void Focus(GraphicControl& control);
+  // The control that takes the keys when the window has the focus; nullptr
+  // when the window isn't a panel or has none.
+  static GraphicControl* FocusedControl(HWND window);
+  // Tells screen readers of a change to the control (EVENT_OBJECT_...).
+  static void Announce(const GraphicControl& control, DWORD event);
 
  private:
   friend class GraphicControl;

@@ -136,7 +136,7 @@ void MainWindow::ApplyBackgroundColour(COLORREF colour) {
   backgroundBrush_.reset(CreateSolidBrush(colour));
   InvalidateRect(hwnd_, nullptr, TRUE);
   Panel::SetColour(controls_.pnButtons, colour);
-  for (FlatButton* button : {&controls_.sbtnHelp, &controls_.sbtnClose, &controls_.sbtnExplore, &controls_.sbtnExpand})
+  for (FlatButton* button : controls_.Buttons())
     button->SetBackground(colour);
   SendMessageW(controls_.tvMenu, TVM_SETBKCOLOR, 0, static_cast<LPARAM>(colour));
   SendMessageW(controls_.StatusBar, SB_SETBKCOLOR, 0, static_cast<LPARAM>(colour));

@@ -1,9 +1,15 @@
 // Keys the window sees before the focused control, and the buttons' hover
 // colours.
+//
+// The keyboard: Tab and Shift+Tab move the focus (tab_order.h), F1 is "?",
+// Enter presses the button that has the focus, a drawn one (its panel itself
+// takes Space) or the preview picture, and starts the selected program
+// everywhere else.
 #include <windows.h>
 #include <commctrl.h>
 
 #include "mainwindow/main_window.h"
+#include "mainwindow/panel.h"
 #include "platform/control_hook.h"
 
 namespace pandor {
@@ -25,7 +31,32 @@ bool MainWindow::FormKeyPress(wchar_t key) {
       SendMessageW(controls_.mDesc, WM_VSCROLL, MAKEWPARAM(SB_PAGEDOWN, 0), 0);
       return true;
     case L'\r':
-      StartSelectedProgram();
+      if (GraphicControl* button = Panel::FocusedControl(GetFocus())) {
+        button->Click();
+      } else if (GetFocus() == controls_.imgPreview) {
+        imgPreviewClick();
+      } else {
+        StartSelectedProgram();
+      }
+      return true;
+    case L' ':
+      if (GetFocus() != controls_.imgPreview) return false;
+      imgPreviewClick();
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool MainWindow::FormKeyDown(UINT key) {
+  switch (key) {
+    case VK_TAB:
+      // Ctrl+Tab is the page control's.
+      if (GetKeyState(VK_CONTROL) & 0x8000) return false;
+      tabOrder_.Move((GetKeyState(VK_SHIFT) & 0x8000) != 0);
+      return true;
+    case VK_F1:
+      sbtnHelpClick();
       return true;
     default:
       return false;
@@ -33,10 +64,13 @@ bool MainWindow::FormKeyPress(wchar_t key) {
 }
 
 bool MainWindow::PreTranslateMessage(const MSG& message) {
-  if (message.message != WM_CHAR || !hwnd_) return false;
+  if ((message.message != WM_CHAR && message.message != WM_KEYDOWN) || !hwnd_) return false;
   if (message.hwnd != hwnd_ && !IsChild(hwnd_, message.hwnd)) return false;
   bool consumed = false;
-  Guarded([&] { consumed = FormKeyPress(static_cast<wchar_t>(message.wParam)); });
+  Guarded([&] {
+    consumed = message.message == WM_CHAR ? FormKeyPress(static_cast<wchar_t>(message.wParam))
+                                          : FormKeyDown(static_cast<UINT>(message.wParam));
+  });
   return consumed;
 }
 
@@ -62,7 +96,7 @@ void MainWindow::lblWelcomeMouseMove() {
 }
 
 void MainWindow::SetAllCaptionColours(COLORREF colour) {
-  for (FlatButton* button : {&controls_.sbtnHelp, &controls_.sbtnClose, &controls_.sbtnExplore, &controls_.sbtnExpand})
+  for (FlatButton* button : controls_.Buttons())
     button->SetCaptionColour(colour);
 }
 

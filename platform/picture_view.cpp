@@ -32,6 +32,12 @@ void PictureView::Paint(HDC dc, const RECT& area) {
   FillRect(dc, &area, brush);
   DeleteObject(brush);
   if (picture_) picture_->Draw(dc, area);
+  // Reached by the keyboard, the picture shows that Enter or Space acts on it.
+  if (GetFocus() == hwnd_) {
+    RECT mark = area;
+    InflateRect(&mark, -1, -1);
+    DrawFocusRect(dc, &mark);
+  }
 }
 
 LRESULT PictureView::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -40,6 +46,10 @@ LRESULT PictureView::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 1;
     case WM_LBUTTONUP:
       if (onClick) onClick();
+      return 0;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      InvalidateRect(hwnd_, nullptr, FALSE);
       return 0;
     case WM_PAINT: {
       // An error found while drawing is passed on only after painting is

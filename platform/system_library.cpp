@@ -33,4 +33,19 @@ SystemLibrary& Winmm() {
   return library;
 }
 
+SystemLibrary& Oleacc() {
+  static SystemLibrary library(L"oleacc.dll");
+  return library;
+}
+
+SystemLibrary& Ole32() {
+  static SystemLibrary library(L"ole32.dll");
+  return library;
+}
+
+SystemLibrary& Oleaut32() {
+  static SystemLibrary library(L"oleaut32.dll");
+  return library;
+}
+
 }  // namespace pandor

@@ -1,6 +1,6 @@
 #pragma once
 // System DLLs that the program needs only now and then: the shell for a click,
-// MCI for the start-up sound. They are loaded from the Windows system folder
+// MCI for the start-up sound, accessibility and COM for a screen reader. They are loaded from the Windows system folder
 // when first called, not at start, where they and everything they load would
 // delay the window. Their functions are called through Function<>().
 
@@ -38,5 +38,10 @@ class SystemLibrary {
 // The shell (ShellExecuteA) and the Media Control Interface (mciSendCommandA).
 SystemLibrary& Shell32();
 SystemLibrary& Winmm();
+// Active Accessibility (LresultFromObject), COM (CoInitializeEx) and its
+// strings (SysAllocString), which a screen reader's questions need.
+SystemLibrary& Oleacc();
+SystemLibrary& Ole32();
+SystemLibrary& Oleaut32();
 
 }  // namespace pandor
