@@ -93,6 +93,9 @@ TEST_F(GraphicControlTest, PressReleasedOutsideTheButtonDoesNothing) {
 // A control of the test's own, to see what its panel tells it.
 struct ProbeControl : GraphicControl {
   void Paint(HDC) const override {}
+  long AccessibleRole() const override { return 0; }
+  std::wstring AccessibleName() const override { return L""; }
+  const wchar_t* DefaultActionName() const override { return L""; }
 };
 
 TEST(PanelTest, ControlsAndPanelCanGoInEitherOrder) {

@@ -1,6 +1,6 @@
 // What the user does in the main window, with real window messages: clicks in
-// the menu tree, double-clicks and Enter to start programs, the buttons, the
-// paging keys and the hover colours.
+// the menu tree and selections by its keys, double-clicks and Enter to start
+// programs, the buttons, the paging keys and the hover colours.
 #include <windows.h>
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -188,12 +188,32 @@ TEST_F(MainWindowInteractionTest, ClickBelowTheRowsActsOnTheSelectionAgain) {
   EXPECT_FALSE(expanded("Spiele"));
 }
 
-TEST_F(MainWindowInteractionTest, KeyboardSelectionIsNoClick) {
-  ClickTreeItem(window(), item("Liesmich"));
-  const std::string shown = description();
-  PressKey(window(), menu.Controls().tvMenu, VK_DOWN);
-  EXPECT_NE(TreeView_GetSelection(menu.Controls().tvMenu), item("Liesmich"));
-  EXPECT_EQ(description(), shown);
+TEST_F(MainWindowInteractionTest, KeyboardSelectionShowsWhatAClickShowsButLeavesTheGroups) {
+  const HWND tree = menu.Controls().tvMenu;
+  // The program's own selecting, as when the tree first gets the focus, is
+  // no move of the user's: the welcome text stays.
+  TreeView_SelectItem(tree, item("Spiele"));
+  EXPECT_TRUE(window().State().welcomeShown);
+  EXPECT_EQ(description(), "Willkommen im Test\r\n\r\nZweite Zeile");
+
+  PressKey(window(), tree, VK_DOWN);
+  ASSERT_EQ(TreeView_GetSelection(tree), item("Liesmich"));
+  EXPECT_EQ(description().substr(0, 7), "Zeile 1");
+  EXPECT_FALSE(window().State().welcomeShown);
+  PressKey(window(), tree, VK_UP);
+  EXPECT_EQ(description(), "Programm-Gruppe");
+  EXPECT_FALSE(expanded("Spiele")) << "the accordion is the click's";
+  // The tree's own key opens the group; the program in it shows its picture tab.
+  PressKey(window(), tree, VK_RIGHT);
+  EXPECT_TRUE(expanded("Spiele"));
+  PressKey(window(), tree, VK_DOWN);
+  ASSERT_EQ(TreeView_GetSelection(tree), item("Schach"));
+  EXPECT_EQ(description(), "Ein Spiel für zwei.\r\nZweite Zeile");
+  EXPECT_EQ(tabs(), 2);
+  PressKey(window(), tree, VK_DOWN);
+  EXPECT_EQ(description(), "Dame\r\n");
+  EXPECT_EQ(tabs(), 1);
+  EXPECT_TRUE(menu.messages.boxes.empty());
 }
 
 TEST_F(MainWindowInteractionTest, WelcomeTextComesBackOnceWhenTheMouseMovesOverTheBanner) {

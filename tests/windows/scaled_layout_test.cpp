@@ -5,11 +5,14 @@
 #include <gtest/gtest.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <iterator>
 
 #include "dialogs/help_window.h"
 #include "dialogs/preview_window.h"
 #include "resources/resource_ids.h"
+#include "tests/windows/accessible_probe.h"
 #include "tests/windows/art_probe.h"
 #include "tests/windows/dialog_driver.h"
 #include "tests/windows/fake_services.h"
@@ -194,6 +197,28 @@ TEST_F(ScaledMainWindowTest, ZoomCursorHasTheSystemsCursorSize) {
 
 TEST_F(ScaledMainWindowTest, WelcomeTextShowsToItsLastLine) {
   EXPECT_TRUE(AllLinesVisible(menu.Controls().mDesc));
+}
+
+TEST_F(ScaledMainWindowTest, ScreenReadersAreToldWhereTheDrawnControlsLie) {
+  // "Ende" and the banner text in the window's client area: the panel's
+  // place and the control's on it, each scaled.
+  const struct {
+    int dpi;
+    Bounds ende, banner;
+  } places[] = {
+      {144, {120, 384, 113, 38}, {24, 24, 458, 42}},
+      {120, {100, 320, 94, 31}, {20, 20, 381, 35}},
+  };
+  const auto place = std::find_if(std::begin(places), std::end(places), [&](const auto& p) { return p.dpi == expected.dpi; });
+  ASSERT_NE(place, std::end(places));
+  menu.Window().Show();
+  POINT origin{0, 0};
+  ClientToScreen(menu.Window().Handle(), &origin);
+  const auto inClient = [&](Bounds onScreen) {
+    return Bounds{onScreen.left - origin.x, onScreen.top - origin.y, onScreen.width, onScreen.height};
+  };
+  EXPECT_EQ(inClient(AccessibleProbe(menu.Controls().pnButtons).Facts(2).location), place->ende);
+  EXPECT_EQ(inClient(AccessibleProbe(menu.Controls().pWillkommen).Facts(1).location), place->banner);
 }
 
 class ScaledDialogsTest : public ::testing::Test {
