@@ -266,7 +266,8 @@ GraphicControl* Panel::FocusedControl(HWND window) {
 
 void Panel::Announce(const GraphicControl& control, DWORD event) {
   const PanelState* const state = PanelStateOf(control.Host());
-  if (!state) return;
+  // Nobody reads what isn't on the screen yet (the layout, the settings).
+  if (!state || !IsWindowVisible(control.Host())) return;
   const long child = state->ChildId(&control);
   if (child != CHILDID_SELF) NotifyWinEvent(event, control.Host(), OBJID_CLIENT, child);
 }
