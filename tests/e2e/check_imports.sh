@@ -3,8 +3,9 @@
 # (OBJDUMP: the build's own, which reads its architecture's programs)
 # The menu program must run from any medium on a bare Windows: it may import
 # only DLLs that ship with Windows. The shell and MCI (shell32, winmm) aren't
-# among its imports: they are loaded when first needed, so that starting
-# doesn't wait for them (platform/system_library.h).
+# among its imports, nor Active Accessibility and COM (oleacc, ole32,
+# oleaut32): they are loaded when first needed, so that starting doesn't wait
+# for them (platform/system_library.h).
 set -euo pipefail
 allowed="ADVAPI32.dll COMCTL32.dll GDI32.dll IMM32.dll KERNEL32.dll msvcrt.dll USER32.dll"
 headers=$("$1" -p "$2")

@@ -112,7 +112,7 @@ std::wstring Describe(IAccessible* object, long child) {
 // object couldn't be had.
 bool Walk(HWND window, int depth, const std::function<void(IAccessible*, long, int)>& visit) {
   IAccessible* object = nullptr;
-  const HRESULT got = AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+  const HRESULT got = AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
                                                  reinterpret_cast<void**>(&object));
   if (FAILED(got) || !object) {
     std::printf("no accessible object for window %p: error 0x%08lx\n", static_cast<void*>(window),

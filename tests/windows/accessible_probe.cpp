@@ -26,7 +26,8 @@ std::string Text(Getter get) {
 AccessibleProbe::AccessibleProbe(HWND window) {
   static const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   (void)com;
-  AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+  // By __uuidof: MinGW's IID_IAccessible of a 64-bit build is an import thunk, not the IID.
+  AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
                              reinterpret_cast<void**>(&object_));
 }
 

@@ -120,6 +120,7 @@ TEST_F(AccessibleTest, BannerTextIsNamedByItsTextAndOpensTheAboutBox) {
 
 TEST_F(AccessibleTest, StatesFollowTheMouseAndTheKeyboard) {
   const AccessibleProbe buttons(c().pnButtons);
+  ASSERT_NE(buttons.Object(), nullptr);
   MoveMouseOver(menu.Window(), c().sbtnClose);
   EXPECT_EQ(buttons.Facts(2).state, kFocusable | STATE_SYSTEM_HOTTRACKED);
   EXPECT_EQ(buttons.Facts(3).state, kFocusable);
@@ -147,6 +148,7 @@ TEST_F(AccessibleTest, StatesFollowTheMouseAndTheKeyboard) {
 
 TEST_F(AccessibleTest, DefaultActionsDoWhatClicksDo) {
   const AccessibleProbe buttons(c().pnButtons);
+  ASSERT_NE(buttons.Object(), nullptr);
   EXPECT_EQ(buttons.DoDefaultAction(3), S_OK);
   Pump(menu.Window());
   ASSERT_EQ(menu.shell.requests.size(), 1u);
