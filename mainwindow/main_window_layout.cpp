@@ -34,6 +34,7 @@ constexpr int kBannerFontHeight = 24;  // pixels
 constexpr int kWindowFontPoints = 8;
 constexpr int kImageSize = 16;  // of the node images and glyphs
 constexpr wchar_t kAboutHint[] = L"Über Pandor 7";
+constexpr wchar_t kMenuCaption[] = L"Menü";
 
 HFONT CreateWindowFont(const wchar_t* face, int height, bool italic = false) {
   return CreateFontW(height, 0, 0, 0, FW_NORMAL, italic, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
@@ -72,10 +73,11 @@ void MainWindow::CreateControls() {
 
   // Menu: the tree lies in the group box but belongs to the window, so that
   // its notifications come here. Its tooltip for names too long to show
-  // comes with the hints (CreateHints).
-  controls_.GroupBox1 = CreateChildWindow(hwnd_, L"BUTTON", L"Menü", BS_GROUPBOX, kGroupBox, kIdGroupBox);
+  // comes with the hints (CreateHints). It doesn't show its window text: that
+  // is its name for screen readers, the group box's caption.
+  controls_.GroupBox1 = CreateChildWindow(hwnd_, L"BUTTON", kMenuCaption, BS_GROUPBOX, kGroupBox, kIdGroupBox);
   setFont(controls_.GroupBox1, windowFont_.get());
-  controls_.tvMenu = CreateChildWindow(hwnd_, WC_TREEVIEWW, L"", TVS_TRACKSELECT | TVS_SHOWSELALWAYS | TVS_NOTOOLTIPS | WS_TABSTOP,
+  controls_.tvMenu = CreateChildWindow(hwnd_, WC_TREEVIEWW, kMenuCaption, TVS_TRACKSELECT | TVS_SHOWSELALWAYS | TVS_NOTOOLTIPS | WS_TABSTOP,
                                        kMenuInGroupBox.Inside(kGroupBox), kIdMenu);
   setFont(controls_.tvMenu, windowFont_.get());
   SendMessageW(controls_.tvMenu, TVM_SETBKCOLOR, 0, static_cast<LPARAM>(GetSysColor(COLOR_BTNFACE)));

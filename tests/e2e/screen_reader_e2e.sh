@@ -22,6 +22,7 @@ echo "$view"
 check "the whole view comes from the other process" test "$status" = 0
 check "the menu program has loaded Active Accessibility to answer" \
   test "$(inspect modules "Demo-CD" | tr -d '\r' | grep -cix "oleacc.dll")" = 1
+check "the menu tree, named by its group box, has the focus at start" grep -q '"Menü" {focused' <<<"$view"
 check "banner text: its text, the about box's hint" grep -q '"Willkommen!" – Über Pandor 7 \[Klicken\]' <<<"$view"
 check "help button named by its hint" grep -q '"Hilfefenster einblenden" – Hilfefenster einblenden \[Drücken\]' <<<"$view"
 check "Ende button" grep -q '"Ende" – Autostart beenden \[Drücken\]' <<<"$view"

@@ -6,8 +6,9 @@
 // Commands (screen_reader_view COMMAND TITLE ...), TITLE being part of a
 // window's title:
 //   tree TITLE          one line per window and element, indented by depth:
-//                       role "name" – description [default action]
-//                       {states} @ left,top width x height (on the screen)
+//                       role "name" = "value" – description [default action]
+//                       {states} @ left,top width x height (on the screen);
+//                       a long value is cut, its line ends shown as " / "
 //   press TITLE NAME    does the default action of the first element so named
 //
 // Exit code 0 on success, 1 when the window or the element isn't there, 2
@@ -92,6 +93,10 @@ std::wstring Describe(IAccessible* object, long child) {
   std::wstring line;
   line += object->get_accRole(id, &value) == S_OK && value.vt == VT_I4 ? RoleText(value.lVal) : L"?";
   line += L" \"" + Name(object, child) + L"\"";
+  std::wstring shown = Text([&](BSTR* text) { return object->get_accValue(id, text); });
+  for (size_t end; (end = shown.find(L"\r\n")) != std::wstring::npos;) shown.replace(end, 2, L" / ");
+  if (shown.size() > 60) shown = shown.substr(0, 60) + L"…";
+  if (!shown.empty()) line += L" = \"" + shown + L"\"";
   const std::wstring description = Text([&](BSTR* text) { return object->get_accDescription(id, text); });
   if (!description.empty()) line += L" – " + description;
   const std::wstring action = Text([&](BSTR* text) { return object->get_accDefaultAction(id, text); });
