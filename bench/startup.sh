@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# startup.sh [BUILD_DIR] [RUNS]
+# startup.sh [BUILD_DIR] [RUNS] [EARLIER_AUTORUN_EXE]
 # How long the menu takes from process start to its shown window with a
 # filled tree, against a bare window of our own (bench/bare_window.cpp), in
 # interleaved runs under the build folder's Wine session: the menu's layout
@@ -9,6 +9,10 @@
 # size of the shipped autorun.exe. Starts the session if it isn't running and
 # stops it again afterwards. BUILD_DIR defaults to the build that runs here
 # (build/win32 where 32-bit programs run, else build/win64), RUNS to 15.
+# With EARLIER_AUTORUN_EXE (another build's program, say the one before a
+# change), that program runs in the same rounds on a copy of the demo medium
+# in a folder named "earlier", so that a change is weighed against its past
+# in one run.
 set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -20,6 +24,7 @@ source "$here/wine_bench.sh"
 build=$(cd "${1:-$PANDOR7_BUILD/$(windows_build_name "$(run_arch)")}" && pwd)
 echo "== $(describe_build "$build")"
 runs=${2:-15}
+earlier=${3:+$(realpath "$3")}
 
 cmake --build "$build" --target startup_timer bare_window menu_windows demo_medium >/dev/null
 
@@ -55,13 +60,20 @@ tree_items() {
 }
 
 win() { winepath -w "$1"; }
+earlier_menu=()
+if [ -n "$earlier" ]; then
+  cp -r "$demo" "$work/earlier"
+  cp "$earlier" "$work/earlier/autorun.exe"
+  earlier_menu=("$(win "$work/earlier/autorun.exe")" "$(tree_items "$work/earlier")")
+fi
 echo "== start-up, $runs interleaved runs of each (the first program is the baseline)"
 wine "$build/bench/startup_timer.exe" "$runs" \
   "$(win "$build/bench/bare_window.exe")" 5 \
   "$(win "$build/bench/menu_windows.exe")" 5 \
   "$(win "$demo/autorun.exe")" "$(tree_items "$demo")" \
   "$(win "$work/silent/autorun.exe")" "$(tree_items "$work/silent")" \
-  "$(win "$work/large/autorun.exe")" "$(tree_items "$work/large")"
+  "$(win "$work/large/autorun.exe")" "$(tree_items "$work/large")" \
+  "${earlier_menu[@]}"
 
 echo "== the program's size"
 # The shipped one is the i686 build's; the one measured above may be another.
