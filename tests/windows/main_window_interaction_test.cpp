@@ -213,6 +213,9 @@ TEST_F(MainWindowInteractionTest, KeyboardSelectionShowsWhatAClickShowsButLeaves
   PressKey(window(), tree, VK_DOWN);
   EXPECT_EQ(description(), "Dame\r\n");
   EXPECT_EQ(tabs(), 1);
+  // The tree's other keys that move the selection are moves too.
+  PressKey(window(), tree, VK_END);
+  EXPECT_EQ(description(), "Das andere Schach");
   EXPECT_TRUE(menu.messages.boxes.empty());
 }
 
