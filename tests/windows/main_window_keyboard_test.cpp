@@ -5,6 +5,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -95,9 +96,9 @@ class MainWindowKeyboardTest : public ::testing::Test {
     ASSERT_EQ(focus(), stop);
   }
   // Posts a key's messages to the focused control and handles them, and
-  // only them (the help window's loop is one more), as the program's loop
-  // does; tells whether that showed the help window.
-  bool keyOpensTheHelp(UINT key) {
+  // only them (the modal window's loop is one more), as the program's loop
+  // does; tells whether that showed the window shown() names (nullptr: none).
+  bool keyShows(UINT key, const std::function<HWND()>& shown) {
     const HWND focused = GetFocus();
     if (key == VK_RETURN) {
       PostMessageW(focused, WM_CHAR, L'\r', 1);
@@ -105,19 +106,25 @@ class MainWindowKeyboardTest : public ::testing::Test {
       PostMessageW(focused, WM_KEYDOWN, key, 1);
       PostMessageW(focused, WM_KEYUP, key, 0xC0000001);
     }
-    bool shown = false;
+    bool seen = false;
+    const auto close = [&] {
+      if (shown()) PostMessageW(shown(), WM_CLOSE, 0, 0);
+    };
     const ModalDriver driver({[&] {
-                                shown = secondary->HelpMade() && IsWindowVisible(secondary->Help().Handle());
-                                PostMessageW(secondary->Help().Handle(), WM_CLOSE, 0, 0);
+                                seen = shown() && IsWindowVisible(shown());
+                                close();
                               }},
-                             [&] { PostMessageW(secondary->Help().Handle(), WM_CLOSE, 0, 0); });
+                             close);
     MSG message;
     while (PeekMessageW(&message, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE)) {
       if (window().PreTranslateMessage(message)) continue;
       TranslateMessage(&message);
       DispatchMessageW(&message);
     }
-    return shown;
+    return seen;
+  }
+  bool keyOpensTheHelp(UINT key) {
+    return keyShows(key, [&] { return secondary->HelpMade() ? secondary->Help().Handle() : nullptr; });
   }
   std::string description() { return WindowText(c().mDesc); }
   HTREEITEM item(const std::string& text) { return FindTreeItem(c().tvMenu, text); }
@@ -211,6 +218,21 @@ TEST_F(MainWindowKeyboardTest, SpaceAndEnterPressEachButton) {
   EXPECT_FALSE(IsWindow(handle));
   // No button started the selected program.
   for (const auto& request : menu.shell.requests) EXPECT_EQ(request.verb, "explore");
+}
+
+TEST_F(MainWindowKeyboardTest, SpaceAndEnterOnThePictureShowItEnlarged) {
+  ClickTreeItem(window(), item("Spiele"));
+  ClickTreeItem(window(), item("Schach"));
+  TabCtrl_SetCurSel(c().PageControl1, 1);
+  NMHDR change{c().PageControl1, 0, static_cast<UINT>(TCN_SELCHANGE)};
+  SendMessageW(window().Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&change));
+  tabTo("picture");
+  const auto preview = [&] { return secondary->PreviewMade() ? secondary->Preview().Handle() : nullptr; };
+  EXPECT_TRUE(keyShows(VK_SPACE, preview));
+  Pump(window());
+  EXPECT_TRUE(keyShows(VK_RETURN, preview));
+  Pump(window());
+  EXPECT_TRUE(menu.shell.requests.empty()) << "Enter on the picture started the program";
 }
 
 TEST_F(MainWindowKeyboardTest, F1OpensTheHelpWhereverTheFocusIs) {
