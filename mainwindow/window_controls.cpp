@@ -2,9 +2,9 @@
 // colours.
 //
 // The keyboard: Tab and Shift+Tab move the focus (tab_order.h), F1 is "?",
-// Enter presses the button that has the focus, a drawn one (its panel itself
-// takes Space) or the preview picture, and starts the selected program
-// everywhere else.
+// Enter presses the control that has the focus, a drawn button or the
+// preview picture, and starts the selected program everywhere else. Space is
+// the focused control's own (the panel's for its drawn ones).
 #include <windows.h>
 #include <commctrl.h>
 
@@ -38,10 +38,6 @@ bool MainWindow::FormKeyPress(wchar_t key) {
       } else {
         StartSelectedProgram();
       }
-      return true;
-    case L' ':
-      if (GetFocus() != controls_.imgPreview) return false;
-      imgPreviewClick();
       return true;
     default:
       return false;

@@ -32,7 +32,7 @@ void PictureView::Paint(HDC dc, const RECT& area) {
   FillRect(dc, &area, brush);
   DeleteObject(brush);
   if (picture_) picture_->Draw(dc, area);
-  // Reached by the keyboard, the picture shows that Enter or Space acts on it.
+  // Reached by the keyboard, the picture shows that a key acts on it.
   if (GetFocus() == hwnd_) {
     RECT mark = area;
     InflateRect(&mark, -1, -1);
@@ -45,6 +45,11 @@ LRESULT PictureView::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND:
       return 1;
     case WM_LBUTTONUP:
+      if (onClick) onClick();
+      return 0;
+    // Reached by the keyboard, the space bar clicks it, as it does a button.
+    case WM_KEYUP:
+      if (wParam != VK_SPACE) break;
       if (onClick) onClick();
       return 0;
     case WM_SETFOCUS:

@@ -27,7 +27,8 @@ class PictureView {
   Picture* CurrentPicture() const { return picture_.get(); }
   void SetBackground(COLORREF colour) { background_ = colour; }
 
-  // Called when the picture is clicked (the left button released over it).
+  // Called when the picture is clicked (the left button released over it,
+  // or the space bar while it has the focus).
   std::function<void()> onClick;
 
   // Receives the text of an error found while drawing (damaged JPEG data),
