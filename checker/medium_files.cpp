@@ -108,7 +108,9 @@ FileLookup MediumFiles::Lookup(const std::string& menuPath) const {
     return text;
   };
   for (size_t i = 0; i < parts.size(); ++i) {
-    const std::string part = AsWindowsTakesIt(parts[i]);
+    // The entries' names are Windows-1252: a part it can't spell matches none.
+    const std::optional<std::string> spelled = Utf8To1252(parts[i]);
+    const std::string part = AsWindowsTakesIt(spelled.value_or(parts[i]));
     if (part.empty() || part == ".") continue;
     if (part == "..") {
       if (trail.empty()) lookup.leavesMedium = true;
@@ -116,7 +118,7 @@ FileLookup MediumFiles::Lookup(const std::string& menuPath) const {
       continue;
     }
     const Entry* chosen = nullptr;
-    if (trail.empty() || trail.back()->isFolder) {
+    if (spelled && (trail.empty() || trail.back()->isFolder)) {
       // On the way only a folder will do; at the end the first match.
       const bool last = i + 1 == parts.size();
       for (const Entry* entry : Matches(ListingOf(trail.empty() ? root_ : trail.back()->path), part)) {
@@ -128,7 +130,7 @@ FileLookup MediumFiles::Lookup(const std::string& menuPath) const {
     }
     if (!chosen) {
       std::string missing;
-      for (size_t j = i; j < parts.size(); ++j) missing = Joined(missing, AnsiToUtf8(parts[j]));
+      for (size_t j = i; j < parts.size(); ++j) missing = Joined(missing, parts[j]);
       lookup.relative = Joined(trailText(), missing);
       return lookup;
     }

@@ -32,7 +32,8 @@ class MediumFiles : public FileSource {
  public:
   explicit MediumFiles(std::filesystem::path root) : root_(std::move(root)) {}
 
-  // A path as the menu builds it (ANSI bytes, starting with kMediumRoot).
+  // A path as the menu builds it (UTF-8, starting with kMediumRoot; see
+  // MenuFilePath). A name the checker's Windows-1252 can't spell is missing.
   FileLookup Lookup(const std::string& menuPath) const;
 
   bool FirstMatchIsFile(const std::string& name) const override;

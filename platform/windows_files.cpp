@@ -4,19 +4,20 @@
 
 #include "menu/menu_error.h"
 #include "platform/handle.h"
+#include "platform/text.h"
 
 namespace pandor {
 
 bool WindowsFiles::FirstMatchIsFile(const std::string& name) const {
-  WIN32_FIND_DATAA found;
-  const HANDLE search = FindFirstFileA(name.c_str(), &found);
+  WIN32_FIND_DATAW found;
+  const HANDLE search = FindFirstFileW(FromUtf8(name).c_str(), &found);
   if (search == INVALID_HANDLE_VALUE) return false;
   FindClose(search);
   return (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
 std::string WindowsFiles::ReadWhole(const std::string& path) const {
-  const FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+  const FileHandle file(CreateFileW(FromUtf8(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                     FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) throw CannotOpenFileError(path);
   std::string content;
