@@ -20,6 +20,7 @@
 //                                 window's tree (from 0)
 //   click TITLE CLASS [X Y]       a left click on the first child of that
 //                                 class, at X Y or its centre
+//   double-click TITLE CLASS [X Y]  the same, clicked twice
 //   click-at TITLE X Y            a left click at X Y of the window's client
 //                                 area, on whatever child window lies there
 //                                 (controls that are drawn on a panel have
@@ -257,7 +258,7 @@ int wmain(int argc, wchar_t** argv) {
     SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, item);
     return 0;
   }
-  if (command == L"click" && argc > 3) {
+  if ((command == L"click" || command == L"double-click") && argc > 3) {
     const HWND child = FindChild(window, argv[3]);
     if (!child) return 1;
     RECT client;
@@ -266,6 +267,10 @@ int wmain(int argc, wchar_t** argv) {
         argc > 5 ? MAKELPARAM(_wtoi(argv[4]), _wtoi(argv[5])) : MAKELPARAM(client.right / 2, client.bottom / 2);
     PostMessageW(child, WM_LBUTTONDOWN, MK_LBUTTON, point);
     PostMessageW(child, WM_LBUTTONUP, 0, point);
+    if (command == L"double-click") {
+      PostMessageW(child, WM_LBUTTONDBLCLK, MK_LBUTTON, point);
+      PostMessageW(child, WM_LBUTTONUP, 0, point);
+    }
     return 0;
   }
   if (command == L"click-at" && argc > 4) {
