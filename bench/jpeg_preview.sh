@@ -4,7 +4,8 @@
 # the first drawing into the 269 x 250 area, which decodes it), against
 # libjpeg-turbo's own djpeg.exe decoding the same file, both under the build
 # folder's Wine session. Starts that session if it isn't running and stops it
-# again afterwards. BUILD_DIR defaults to build/win32, RUNS to 7.
+# again afterwards. BUILD_DIR defaults to the build that runs here
+# (build/win32 where 32-bit programs run, else build/win64), RUNS to 7.
 set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -13,10 +14,11 @@ source "$here/../scripts/common.sh"
 # shellcheck source=bench/wine_bench.sh
 source "$here/wine_bench.sh"
 
-build=$(cd "${1:-$PANDOR7_BUILD/win32}" && pwd)
+build=$(cd "${1:-$PANDOR7_BUILD/$(windows_build_name "$(run_arch)")}" && pwd)
+echo "== $(describe_build "$build")"
 runs=${2:-7}
 bench=$build/tests/windows/jpeg_preview_bench.exe
-djpeg=$PANDOR7_JPEG_PREFIX/bin/djpeg.exe
+djpeg=$(jpeg_prefix "$(build_arch "$build")")/bin/djpeg.exe
 run_wine="$PANDOR7_ROOT/scripts/wine-run.sh $build"
 
 cmake --build "$build" --target jpeg_preview_bench >/dev/null

@@ -7,7 +7,8 @@
 # the demo medium as it ships, the demo without its start-up sound, and the
 # demo with a program list of 10,000 programs. Also the working sets and the
 # size of the shipped autorun.exe. Starts the session if it isn't running and
-# stops it again afterwards. BUILD_DIR defaults to build/win32, RUNS to 15.
+# stops it again afterwards. BUILD_DIR defaults to the build that runs here
+# (build/win32 where 32-bit programs run, else build/win64), RUNS to 15.
 set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -16,7 +17,8 @@ source "$here/../scripts/common.sh"
 # shellcheck source=bench/wine_bench.sh
 source "$here/wine_bench.sh"
 
-build=$(cd "${1:-$PANDOR7_BUILD/win32}" && pwd)
+build=$(cd "${1:-$PANDOR7_BUILD/$(windows_build_name "$(run_arch)")}" && pwd)
+echo "== $(describe_build "$build")"
 runs=${2:-15}
 
 cmake --build "$build" --target startup_timer bare_window menu_windows demo_medium >/dev/null
@@ -61,6 +63,10 @@ wine "$build/bench/startup_timer.exe" "$runs" \
   "$(win "$work/silent/autorun.exe")" "$(tree_items "$work/silent")" \
   "$(win "$work/large/autorun.exe")" "$(tree_items "$work/large")"
 
-echo "== the shipped program"
-size=$(stat -c %s "$demo/autorun.exe")
-echo "demo-medium/autorun.exe: $size bytes, $((size / 1024)) KiB"
+echo "== the program's size"
+# The shipped one is the i686 build's; the one measured above may be another.
+for program in "$demo/autorun.exe" "$PANDOR7_BUILD/win32/demo-medium/autorun.exe"; do
+  [ -f "$program" ] || continue
+  size=$(stat -c %s "$program")
+  echo "$(basename "$(dirname "$(dirname "$program")")")/demo-medium/autorun.exe: $size bytes, $((size / 1024)) KiB"
+done | sort -u

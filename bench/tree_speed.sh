@@ -5,14 +5,16 @@
 # against a five-program menu and a plain window with a five-item tree view in
 # the same run; see bench/tree_bench.cpp. Runs under the build folder's Wine
 # session, starting it if it isn't running and stopping it again afterwards.
-# BUILD_DIR defaults to build/win32, RUNS to 5, the shapes to all of them.
+# BUILD_DIR defaults to the build that runs here (build/win32 where 32-bit
+# programs run, else build/win64), RUNS to 5, the shapes to all of them.
 set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 # shellcheck source=scripts/common.sh
 source "$here/../scripts/common.sh"
 
-build=$(cd "${1:-$PANDOR7_BUILD/win32}" && pwd)
+build=$(cd "${1:-$PANDOR7_BUILD/$(windows_build_name "$(run_arch)")}" && pwd)
+echo "== $(describe_build "$build")"
 runs=${2:-5}
 shift $(($# > 2 ? 2 : $#))
 

@@ -4,6 +4,16 @@ if(NOT WIN32)
   return()
 endif()
 
+# The kind of prefix this build's programs run in: a 32-bit one for the i686
+# build, a 64-bit one (wine64) for the x86_64 build. The session script reads
+# it from the build folder.
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  set(PANDOR7_WINE_ARCH win64)
+else()
+  set(PANDOR7_WINE_ARCH win32)
+endif()
+file(WRITE ${PROJECT_BINARY_DIR}/wine-arch "${PANDOR7_WINE_ARCH}\n")
+
 set(PANDOR7_WINE_RUN ${PROJECT_SOURCE_DIR}/scripts/wine-run.sh)
 set(PANDOR7_WINE_SESSION ${PROJECT_SOURCE_DIR}/scripts/wine-session.sh)
 

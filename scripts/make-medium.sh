@@ -17,7 +17,10 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/common.sh"
 
 checker=$PANDOR7_BUILD/native/checker/pandor7-check
-release_program=$PANDOR7_BUILD/win32/demo-medium/autorun.exe
+# The program that ships is the i686 one, which runs on every Windows PC.
+# PANDOR7_RELEASE_PROGRAM puts another in its place (the tests of the x86_64
+# build start the medium they make under wine64).
+release_program=${PANDOR7_RELEASE_PROGRAM:-$PANDOR7_BUILD/win32/demo-medium/autorun.exe}
 label_tool=$here/medium_label.py
 # A stick's file system keeps these of its own; they don't make it "in use".
 file_system_entries=("System Volume Information" "lost+found")

@@ -5,6 +5,9 @@
 # saves a picture of the menu window and prints the picture's path.
 # With --dpi the screen has that many pixels per inch instead of 96 (the
 # prefix of that resolution in the build folder, as the tests use it).
+# It runs the shipped i686 build where this machine runs 32-bit programs,
+# else the x86_64 build of the same program on the same demo medium
+# (PANDOR7_ARCHS, as for the tests, chooses).
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/common.sh"
@@ -15,20 +18,22 @@ if [ "${1:-}" = "--dpi" ]; then
 fi
 
 bash "$here/setup.sh"
-build_windows >/dev/null
+arch=$(run_arch)
+build_windows "$arch" >/dev/null
 
-build=$PANDOR7_BUILD/win32
+build=$PANDOR7_BUILD/$(windows_build_name "$arch")
 medium=$build/demo-medium
+echo "run-demo: $(describe_build "$build")" >&2
 
 if [ -n "${DISPLAY:-}" ]; then
   # The build's prefix, with Wine's Windows fonts as in every prefix we make.
   "$here/wine-session.sh" prefix "$build"
-  prefix=$build/wineprefix
   if [ "$dpi" != 96 ]; then
-    prefix=$build/wineprefix-dpi$dpi
-    [ -f "$prefix/.initialised" ] || { echo "no $dpi-DPI prefix yet: run this once without DISPLAY" >&2; exit 1; }
+    [ -f "$build/wineprefix-dpi$dpi/.initialised" ] || { echo "no $dpi-DPI prefix yet: run this once without DISPLAY" >&2; exit 1; }
+    eval "$("$here/wine-session.sh" environment "$build" "$dpi")"
+  else
+    eval "$("$here/wine-session.sh" environment "$build")"
   fi
-  export WINEPREFIX=$prefix WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
   cd "$medium"
   exec wine autorun.exe
 fi

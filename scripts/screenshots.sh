@@ -2,13 +2,16 @@
 # Takes the README's pictures of the demo menu under Wine, in Wine's own
 # desktop so that the window frames show as Windows draws them: the main
 # window (docs/demo-menu.png) and the help window (docs/help-window.png).
-# Builds what is missing first.
+# Builds what is missing first; takes the build that runs here (run_arch in
+# common.sh).
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/common.sh"
 
-build_windows >/dev/null
-build=$PANDOR7_BUILD/win32
+arch=$(run_arch)
+build_windows "$arch" >/dev/null
+build=$PANDOR7_BUILD/$(windows_build_name "$arch")
+echo "screenshots: $(describe_build "$build")"
 docs=$PANDOR7_ROOT/docs
 watcher=$build/tests/e2e/window_watcher.exe
 work=$(mktemp -d "$build/screenshots.XXXXXX")

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building and testing need on Debian 12 and builds libjpeg for
-# the Windows target into a cache outside the source tree. Idempotent: a second
-# run installs and builds nothing.
+# both Windows targets into a cache outside the source tree. Idempotent: a
+# second run installs and builds nothing.
 set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -12,17 +12,23 @@ packages=(
   cmake make g++ pkg-config
   libgtest-dev googletest libbenchmark-dev
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix mingw-w64-i686-dev binutils-mingw-w64-i686
+  g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-x86-64-dev binutils-mingw-w64-x86-64
   nasm dpkg-dev
-  wine wine32:i386
+  wine wine64
   xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core fonts-wine
   python3 libjpeg-turbo-progs
   libjpeg62-turbo-dev clang libclang-rt-14-dev llvm
   xorriso
 )
 
+# 32-bit Wine, for the tests of the shipped i686 build. Only where this
+# machine runs 32-bit programs: elsewhere it would be of no use, and its
+# install may not even go through.
+packages_32bit=(wine32:i386)
+
 missing_packages() {
   local p
-  for p in "${packages[@]}"; do
+  for p in "$@"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || echo "$p"
   done
 }
@@ -44,12 +50,13 @@ update_package_lists() {
   echo "setup: going on with the package lists apt has"
 }
 
+# install_packages PACKAGE...: those of them that are missing.
 install_packages() {
   local missing
-  missing=$(missing_packages)
+  missing=$(missing_packages "$@")
   [ -z "$missing" ] && return 0
   echo "setup: installing: $(echo $missing | tr '\n' ' ')"
-  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  if [[ "$missing" == *:i386* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
     as_root dpkg --add-architecture i386
   fi
   update_package_lists
@@ -77,22 +84,25 @@ EOF
   fi
 }
 
+# build_libjpeg ARCH
 build_libjpeg() {
-  [ -f "$PANDOR7_JPEG_PREFIX/lib/libjpeg.a" ] && return 0
+  local arch=$1 prefix
+  prefix=$(jpeg_prefix "$arch")
+  [ -f "$prefix/lib/libjpeg.a" ] && return 0
   ensure_source_entries
   local work
   work=$(mktemp -d)
-  echo "setup: building libjpeg-turbo for i686-w64-mingw32 into $PANDOR7_JPEG_PREFIX"
+  echo "setup: building libjpeg-turbo for $(mingw_target "$arch") into $prefix"
   (cd "$work" && apt-get source -q libjpeg-turbo >/dev/null)
   local src
   src=$(find "$work" -maxdepth 1 -type d -name 'libjpeg-turbo-*' | head -n 1)
   local simd=ON
-  if ! cmake_libjpeg "$src" "$work/build" ON; then
+  if ! cmake_libjpeg "$src" "$work/build" ON "$arch" "$prefix"; then
     echo "setup: libjpeg with SIMD failed to build, building without"
     simd=OFF
-    cmake_libjpeg "$src" "$work/build-nosimd" OFF
+    cmake_libjpeg "$src" "$work/build-nosimd" OFF "$arch" "$prefix"
   fi
-  echo "setup: libjpeg-turbo built (SIMD $simd)"
+  echo "setup: libjpeg-turbo for $arch built (SIMD $simd)"
   rm -rf "$work"
 }
 
@@ -105,17 +115,23 @@ build_libjpeg() {
 libjpeg_flags="-ffunction-sections -fdata-sections -fno-asynchronous-unwind-tables -D__USE_MINGW_ANSI_STDIO=0"
 
 cmake_libjpeg() {
-  local src=$1 build=$2 simd=$3
+  local src=$1 build=$2 simd=$3 arch=$4 prefix=$5
   cmake -S "$src" -B "$build" -G "Unix Makefiles" \
-    -DCMAKE_TOOLCHAIN_FILE="$PANDOR7_ROOT/cmake/mingw-i686.cmake" \
+    -DCMAKE_TOOLCHAIN_FILE="$PANDOR7_ROOT/cmake/mingw-$arch.cmake" \
     -DCMAKE_BUILD_TYPE=Release -DENABLE_SHARED=OFF -DENABLE_STATIC=ON \
     -DWITH_TURBOJPEG=OFF -DWITH_SIMD="$simd" \
     -DCMAKE_C_FLAGS="$libjpeg_flags" \
     -DCMAKE_EXE_LINKER_FLAGS="-static" \
-    -DCMAKE_INSTALL_PREFIX="$PANDOR7_JPEG_PREFIX" >"$build.log" 2>&1 &&
+    -DCMAKE_INSTALL_PREFIX="$prefix" >"$build.log" 2>&1 &&
     cmake --build "$build" -j"$(nproc)" >>"$build.log" 2>&1 &&
     cmake --install "$build" >>"$build.log" 2>&1
 }
 
-install_packages
-build_libjpeg
+install_packages "${packages[@]}"
+if runs_32bit_programs; then
+  install_packages "${packages_32bit[@]}" ||
+    echo "setup: 32-bit Wine did not install; the tests of the i686 build can't run here"
+fi
+for arch in $PANDOR7_WINDOWS_ARCHS; do
+  build_libjpeg "$arch"
+done

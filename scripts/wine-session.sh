@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
-# wine-session.sh start|stop|prefix BUILD_DIR [DPI]
+# wine-session.sh start|stop|prefix|environment BUILD_DIR [DPI]
 # Keeps a private X display and a persistent wineserver running for the tests
 # of one build folder, whose Wine prefix lives inside that folder. "prefix"
 # only makes that prefix, with Wine's Windows fonts, for a run on the
-# caller's own display.
+# caller's own display; "environment" prints the variables that reach it.
 # With DPI, in a session already started: also the prefix whose screen has
 # that many pixels per inch (wineprefix-dpiDPI, a copy of the build folder's
 # own prefix with the resolution set), with a wineserver of its own on the
 # same display. Stopping the session without DPI stops those too.
+# The build folder's file wine-arch says which kind of prefix its programs
+# need: win32 (the i686 build) or win64 (the x86_64 build, run by wine64).
 set -euo pipefail
 
 action=$1
@@ -15,9 +17,26 @@ build=$(cd "$2" && pwd)
 dpi=${3:-}
 session=$build/wine-session
 prefix=$build/wineprefix
+arch=$(cat "$build/wine-arch" 2>/dev/null || echo win32)
+
+# The environment that reaches the build's prefix, as shell lines: also
+# written into the session's env files, which the tests source.
+wine_environment() {
+  echo "export WINEPREFIX='$1' WINEARCH=$arch WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml='"
+  if [ "$arch" = win64 ]; then
+    # Debian's "wine" takes the 32-bit loader whenever it is installed, and
+    # a machine without 32-bit support can't start it: "wine" here is
+    # wine64 itself, also for Wine's own tools and the programs they start.
+    local bin=$build/wine64-bin
+    mkdir -p "$bin"
+    printf '#!/bin/sh\nexec /usr/lib/wine/wine64 "$@"\n' >"$bin/wine"
+    chmod +x "$bin/wine"
+    echo "export WINELOADER=/usr/lib/wine/wine64 PATH='$bin':\"\$PATH\""
+  fi
+}
 
 prefix_env() {
-  export WINEPREFIX=$1 WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  eval "$(wine_environment "$1")"
 }
 
 wine_env() {
@@ -38,7 +57,7 @@ install_windows_fonts() {
 prepare_prefix() {
   if [ ! -f "$prefix/.initialised" ]; then
     rm -rf "$prefix"
-    wineboot -i </dev/null >/dev/null 2>&1
+    wine wineboot.exe -i </dev/null >/dev/null 2>&1
     wineserver -w
     touch "$prefix/.initialised"
   fi
@@ -54,10 +73,10 @@ serve_prefix() {
   # Start Wine's background services now, detached from any test's output:
   # ctest waits for every process that holds a test's output pipe.
   wine cmd.exe /c exit </dev/null >/dev/null 2>&1
-  cat >"$env_file" <<ENV
-export WINEPREFIX='$WINEPREFIX' WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml='
-export DISPLAY='$DISPLAY'
-ENV
+  {
+    wine_environment "$WINEPREFIX"
+    echo "export DISPLAY='$DISPLAY'"
+  } >"$env_file"
 }
 
 start() {
@@ -122,5 +141,7 @@ case $action/${dpi:+dpi} in
   start/dpi) start_dpi ;;
   stop/dpi) stop_dpi_quietly "$session/dpi$dpi.env" ;;
   prefix/) prefix_env "$prefix" && prepare_prefix ;;
-  *) echo "usage: $0 start|stop|prefix BUILD_DIR [DPI]" >&2; exit 2 ;;
+  environment/) wine_environment "$prefix" ;;
+  environment/dpi) wine_environment "$build/wineprefix-dpi$dpi" ;;
+  *) echo "usage: $0 start|stop|prefix|environment BUILD_DIR [DPI]" >&2; exit 2 ;;
 esac

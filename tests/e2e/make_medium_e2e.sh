@@ -15,6 +15,12 @@ if [ ! -x "$build_root/native/checker/pandor7-check" ]; then
   exit 1
 fi
 make_medium() { PANDOR7_BUILD=$build_root bash "$PANDOR7_SOURCE/scripts/make-medium.sh" "$@"; }
+# The media it makes get the release program, the i686 build's; in the x86_64
+# build's tests they get this build's program instead, so that the menu from
+# the image starts under this build's Wine.
+if [ "$(cat "$PANDOR7_BUILD/wine-arch")" != win32 ]; then
+  export PANDOR7_RELEASE_PROGRAM=$demo/autorun.exe
+fi
 
 work=$(mktemp -d "$PANDOR7_BUILD/e2e-make-medium.XXXXXX")
 # Extracted files are read-only, as on a CD.

@@ -110,18 +110,20 @@ void EndChildProcesses(DWORD patienceMs = kPatienceMs) {
   }
 }
 
-// A registry key the test writes, removed with everything below it before and after.
+// A registry key the test writes, removed with everything below it before and
+// after; in the registry view of this program's own architecture unless
+// another is named (KEY_WOW64_32KEY, KEY_WOW64_64KEY).
 class ScratchKey {
  public:
-  ScratchKey(HKEY root, std::string subKey) : root_(root), subKey_(std::move(subKey)) {
-    SHDeleteKeyA(root_, subKey_.c_str());
+  ScratchKey(HKEY root, std::string subKey, REGSAM view = 0) : root_(root), subKey_(std::move(subKey)), view_(view) {
+    Delete();
     HKEY created = nullptr;
-    RegCreateKeyExA(root_, subKey_.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &created, nullptr);
+    RegCreateKeyExA(root_, subKey_.c_str(), 0, nullptr, 0, KEY_WRITE | view_, nullptr, &created, nullptr);
     key_.reset(created);
   }
   ~ScratchKey() {
     key_.reset();
-    SHDeleteKeyA(root_, subKey_.c_str());
+    Delete();
   }
   ScratchKey(const ScratchKey&) = delete;
   ScratchKey& operator=(const ScratchKey&) = delete;
@@ -134,10 +136,42 @@ class ScratchKey {
   }
 
  private:
+  // SHDeleteKey takes no view: it deletes below the key's parent opened in it.
+  void Delete() const {
+    const size_t cut = subKey_.find_last_of('\\');
+    HKEY opened = nullptr;
+    if (cut == std::string::npos) {
+      SHDeleteKeyA(root_, subKey_.c_str());
+    } else if (RegOpenKeyExA(root_, subKey_.substr(0, cut).c_str(), 0, KEY_ALL_ACCESS | view_, &opened) ==
+               ERROR_SUCCESS) {
+      const RegistryKey parent(opened);
+      SHDeleteKeyA(parent.get(), subKey_.substr(cut + 1).c_str());
+    }
+  }
+
   HKEY root_;
   std::string subKey_;
+  REGSAM view_;
   RegistryKey key_;
 };
+
+bool KeyExists(const std::string& subKey, REGSAM view) {
+  HKEY opened = nullptr;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, subKey.c_str(), 0, KEY_READ | view, &opened) != ERROR_SUCCESS) return false;
+  RegCloseKey(opened);
+  return true;
+}
+
+// A 64-bit Windows keeps 32- and 64-bit programs' registry views apart, for a
+// 64-bit program and a 32-bit one under WOW64 alike; a 32-bit Windows has one.
+bool RegistryViewsApart() {
+#ifdef _WIN64
+  return true;
+#else
+  BOOL wow64 = FALSE;
+  return IsWow64Process(GetCurrentProcess(), &wow64) && wow64;
+#endif
+}
 
 std::string Sz(const std::string& text) { return text + '\0'; }
 
@@ -253,6 +287,31 @@ TEST_F(LaunchTest, RegisteredCopyStartsThoughTheRunFileExists) {
   ExpectStarted(StartedPrograms(), installed_ + kInstalledName);
   EXPECT_EQ(shell_.calls.size(), 1u) << "the run file must not be opened as well";
 }
+
+// Setup programs register their copy in the view of their own architecture.
+// The menu finds it in either view, whichever architecture the menu is built
+// for; where Windows keeps the views apart the other view doesn't see it, so
+// the lookup must have asked that view itself.
+class RegistryViewTest : public LaunchTest, public ::testing::WithParamInterface<REGSAM> {};
+
+TEST_P(RegistryViewTest, FindsACopyRegisteredInOneViewOnly) {
+  const std::string subKey = kAppPathsKey + std::string(kInstalledName);
+  const REGSAM view = GetParam();
+  const REGSAM otherView = view == KEY_WOW64_32KEY ? KEY_WOW64_64KEY : KEY_WOW64_32KEY;
+  const ScratchKey key(HKEY_LOCAL_MACHINE, subKey, view);
+  ASSERT_TRUE(key.Created());
+  ASSERT_TRUE(key.Set("Path", REG_SZ, Sz(installed_)));
+
+  EXPECT_EQ(KeyExists(subKey, otherView), !RegistryViewsApart()) << "the other view";
+  EXPECT_EQ(registry_.InstalledFolder(kInstalledName), installed_);
+  EXPECT_GT(Launch(), 32);
+  ExpectStarted(StartedPrograms(), installed_ + kInstalledName);
+}
+
+INSTANTIATE_TEST_SUITE_P(LaunchTest, RegistryViewTest, ::testing::Values(KEY_WOW64_32KEY, KEY_WOW64_64KEY),
+                         [](const ::testing::TestParamInfo<REGSAM>& info) {
+                           return std::string(info.param == KEY_WOW64_32KEY ? "View32" : "View64");
+                         });
 
 // The forms a registered "Path" is found in: each names the installed folder.
 struct StoredPath {
