@@ -12,6 +12,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "checker/folder_listing.h"
 #include "menu/file_source.h"
 
 namespace pandor::check {
@@ -48,10 +49,8 @@ class MediumFiles : public FileSource {
   Survey SurveyMedium() const;
 
  private:
-  struct Entry {
+  struct Entry : FolderEntry {
     std::string name;  // in Windows-1252; empty when the name has no such spelling
-    std::filesystem::path path;
-    bool isFolder = false;
   };
   struct Listing {
     std::vector<Entry> entries;  // sorted by name

@@ -3,6 +3,7 @@
 #include "menu/menu_error.h"
 #include "platform/system_library.h"
 #include "platform/text.h"
+#include "platform/windows_files.h"
 
 #include <optional>
 
@@ -36,7 +37,9 @@ std::optional<DWORD_PTR> Status(MCIDEVICEID device, DWORD item) {
 
 void MciSoundPlayer::Open(const std::string& path) {
   Close();
-  const std::wstring element = FromUtf8(path);
+  // The wave device reads its file through mmio, which under Wine opens it
+  // by an ANSI name of at most 128 characters (OpenFile's limit).
+  const std::wstring element = ShortPathName(FromUtf8(path));
   MCI_OPEN_PARMSW open{};
   open.lpstrElementName = element.c_str();
   const MCIERROR error = SendCommand(0, MCI_OPEN, MCI_WAIT | MCI_OPEN_ELEMENT, reinterpret_cast<DWORD_PTR>(&open));

@@ -8,6 +8,16 @@
 
 namespace pandor {
 
+std::wstring ShortPathName(const std::wstring& path) {
+  std::wstring shortName(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = GetShortPathNameW(path.c_str(), shortName.data(), static_cast<DWORD>(shortName.size()));
+    if (length == 0) return path;
+    if (length < shortName.size()) return shortName.substr(0, length);
+    shortName.resize(length);
+  }
+}
+
 bool WindowsFiles::FirstMatchIsFile(const std::string& name) const {
   WIN32_FIND_DATAW found;
   const HANDLE search = FindFirstFileW(FromUtf8(name).c_str(), &found);
