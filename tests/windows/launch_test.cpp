@@ -155,24 +155,6 @@ class ScratchKey {
   RegistryKey key_;
 };
 
-bool KeyExists(const std::string& subKey, REGSAM view) {
-  HKEY opened = nullptr;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, subKey.c_str(), 0, KEY_READ | view, &opened) != ERROR_SUCCESS) return false;
-  RegCloseKey(opened);
-  return true;
-}
-
-// A 64-bit Windows keeps 32- and 64-bit programs' registry views apart, for a
-// 64-bit program and a 32-bit one under WOW64 alike; a 32-bit Windows has one.
-bool RegistryViewsApart() {
-#ifdef _WIN64
-  return true;
-#else
-  BOOL wow64 = FALSE;
-  return IsWow64Process(GetCurrentProcess(), &wow64) && wow64;
-#endif
-}
-
 std::string Sz(const std::string& text) { return text + '\0'; }
 
 struct ShellCall {
@@ -288,21 +270,100 @@ TEST_F(LaunchTest, RegisteredCopyStartsThoughTheRunFileExists) {
   EXPECT_EQ(shell_.calls.size(), 1u) << "the run file must not be opened as well";
 }
 
+// Wine's 64-bit prefixes make the 32-bit view's App Paths key a registry
+// link to the 64-bit one, where 64-bit Windows keeps the two views apart.
+// While this lives, the 32-bit view has a key of its own, so that a copy
+// registered in one view can't be seen from the other. Nothing to do where
+// Windows has one view only (a 32-bit Windows, a win32 prefix).
+class SeparateAppPathsViews {
+ public:
+  SeparateAppPathsViews() {
+    HKEY opened = nullptr;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kLinkKey, REG_OPTION_OPEN_LINK, KEY_ALL_ACCESS | KEY_WOW64_64KEY,
+                      &opened) != ERROR_SUCCESS)
+      return;
+    const RegistryKey link(opened);
+    DWORD type = REG_NONE;
+    DWORD size = 0;
+    if (RegQueryValueExW(link.get(), L"SymbolicLinkValue", nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
+        type != REG_LINK)
+      return;
+    target_.assign(size, '\0');
+    RegQueryValueExW(link.get(), L"SymbolicLinkValue", nullptr, &type, reinterpret_cast<BYTE*>(target_.data()), &size);
+    // RegDeleteKey would follow the link to the 64-bit key; the link itself
+    // goes through its open handle.
+    using DeleteKey = LONG(WINAPI*)(HANDLE);
+    const auto deleteKey = reinterpret_cast<DeleteKey>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtDeleteKey")));
+    separated_ = deleteKey && deleteKey(link.get()) == 0 && Create(0);
+  }
+  ~SeparateAppPathsViews() {
+    if (target_.empty()) return;
+    SHDeleteKeyW(HKEY_LOCAL_MACHINE, kLinkKey);
+    if (!Create(REG_OPTION_CREATE_LINK)) return;
+    HKEY opened = nullptr;
+    RegOpenKeyExW(HKEY_LOCAL_MACHINE, kLinkKey, REG_OPTION_OPEN_LINK, KEY_ALL_ACCESS | KEY_WOW64_64KEY, &opened);
+    const RegistryKey link(opened);
+    RegSetValueExW(link.get(), L"SymbolicLinkValue", 0, REG_LINK, reinterpret_cast<const BYTE*>(target_.data()),
+                   static_cast<DWORD>(target_.size()));
+  }
+  SeparateAppPathsViews(const SeparateAppPathsViews&) = delete;
+  SeparateAppPathsViews& operator=(const SeparateAppPathsViews&) = delete;
+
+  // Whether the views were one key and now are two.
+  bool Separated() const { return separated_; }
+
+ private:
+  static constexpr wchar_t kLinkKey[] = L"Software\\Wow6432Node\\Microsoft\\Windows\\CurrentVersion\\App Paths";
+
+  static bool Create(DWORD options) {
+    HKEY created = nullptr;
+    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, kLinkKey, 0, nullptr, options, KEY_ALL_ACCESS | KEY_WOW64_64KEY,
+                        nullptr, &created, nullptr) != ERROR_SUCCESS)
+      return false;
+    RegCloseKey(created);
+    return true;
+  }
+
+  std::string target_;  // the link's target, as stored
+  bool separated_ = false;
+};
+
+bool KeyExists(const std::string& subKey, REGSAM view) {
+  HKEY opened = nullptr;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, subKey.c_str(), 0, KEY_READ | view, &opened) != ERROR_SUCCESS) return false;
+  RegCloseKey(opened);
+  return true;
+}
+
+// A 64-bit Windows keeps 32- and 64-bit programs' registry views apart, for a
+// 64-bit program and for a 32-bit one under WOW64 alike.
+bool RegistryHasTwoViews() {
+#ifdef _WIN64
+  return true;
+#else
+  BOOL wow64 = FALSE;
+  return IsWow64Process(GetCurrentProcess(), &wow64) && wow64;
+#endif
+}
+
 // Setup programs register their copy in the view of their own architecture.
-// The menu finds it in either view, whichever architecture the menu is built
-// for; where Windows keeps the views apart the other view doesn't see it, so
-// the lookup must have asked that view itself.
+// The menu finds it in either view, whichever architecture it is built for:
+// with two views, each test sees its key in the view it wrote only.
 class RegistryViewTest : public LaunchTest, public ::testing::WithParamInterface<REGSAM> {};
 
-TEST_P(RegistryViewTest, FindsACopyRegisteredInOneViewOnly) {
+TEST_P(RegistryViewTest, FindsACopyRegisteredInEitherView) {
+  const SeparateAppPathsViews views;
   const std::string subKey = kAppPathsKey + std::string(kInstalledName);
-  const REGSAM view = GetParam();
-  const REGSAM otherView = view == KEY_WOW64_32KEY ? KEY_WOW64_64KEY : KEY_WOW64_32KEY;
-  const ScratchKey key(HKEY_LOCAL_MACHINE, subKey, view);
+  const REGSAM otherView = GetParam() == KEY_WOW64_32KEY ? KEY_WOW64_64KEY : KEY_WOW64_32KEY;
+  const ScratchKey key(HKEY_LOCAL_MACHINE, subKey, GetParam());
   ASSERT_TRUE(key.Created());
   ASSERT_TRUE(key.Set("Path", REG_SZ, Sz(installed_)));
+  if (RegistryHasTwoViews()) {
+    ASSERT_FALSE(KeyExists(subKey, otherView)) << "the other view sees the key (views separated: " << views.Separated()
+                                               << ")";
+  }
 
-  EXPECT_EQ(KeyExists(subKey, otherView), !RegistryViewsApart()) << "the other view";
   EXPECT_EQ(registry_.InstalledFolder(kInstalledName), installed_);
   EXPECT_GT(Launch(), 32);
   ExpectStarted(StartedPrograms(), installed_ + kInstalledName);
