@@ -22,7 +22,7 @@ bool DefinitionFilesThere(const CheckContext& context) {
     message = "Neben dem Programm fehlt der Menüordner „autorun“. ";
   } else {
     for (const char* name : {kFileListFile, kOptionsFile}) {
-      if (!FileExists(context.files, context.folder.menuDir + name)) message += std::string("„") + name + "“ fehlt. ";
+      if (!FileExists(context.files, MenuFilePath(context.folder.menuDir, name))) message += std::string("„") + name + "“ fehlt. ";
     }
   }
   context.findings.Error(menuFolder.found ? menuFolder.relative : "autorun", 0,

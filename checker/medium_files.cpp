@@ -5,6 +5,7 @@
 #include <iterator>
 #include <system_error>
 
+#include "checker/folder_listing.h"
 #include "checker/text_1252.h"
 #include "menu/locale_text.h"
 #include "menu/menu_error.h"
@@ -58,14 +59,9 @@ const MediumFiles::Listing& MediumFiles::ListingOf(const fs::path& folder) const
   const auto cached = listings_.find(folder);
   if (cached != listings_.end()) return cached->second;
   Listing listing;
-  std::error_code error;
-  for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-    Entry entry;
-    entry.path = it->path();
-    entry.name = Utf8To1252(entry.path.filename().u8string()).value_or("");
-    std::error_code typeError;
-    entry.isFolder = it->is_directory(typeError);
-    listing.entries.push_back(std::move(entry));
+  for (FolderEntry& found : ListFolder(folder)) {
+    std::string name = Utf8To1252(found.path.filename().u8string()).value_or("");
+    listing.entries.push_back(Entry{std::move(found), std::move(name)});
   }
   std::sort(listing.entries.begin(), listing.entries.end(),
             [](const Entry& a, const Entry& b) { return a.path.filename() < b.path.filename(); });
@@ -108,7 +104,9 @@ FileLookup MediumFiles::Lookup(const std::string& menuPath) const {
     return text;
   };
   for (size_t i = 0; i < parts.size(); ++i) {
-    const std::string part = AsWindowsTakesIt(parts[i]);
+    // The entries' names are Windows-1252: a part it can't spell matches none.
+    const std::optional<std::string> spelled = Utf8To1252(parts[i]);
+    const std::string part = AsWindowsTakesIt(spelled.value_or(parts[i]));
     if (part.empty() || part == ".") continue;
     if (part == "..") {
       if (trail.empty()) lookup.leavesMedium = true;
@@ -116,7 +114,7 @@ FileLookup MediumFiles::Lookup(const std::string& menuPath) const {
       continue;
     }
     const Entry* chosen = nullptr;
-    if (trail.empty() || trail.back()->isFolder) {
+    if (spelled && (trail.empty() || trail.back()->isFolder)) {
       // On the way only a folder will do; at the end the first match.
       const bool last = i + 1 == parts.size();
       for (const Entry* entry : Matches(ListingOf(trail.empty() ? root_ : trail.back()->path), part)) {
@@ -128,7 +126,7 @@ FileLookup MediumFiles::Lookup(const std::string& menuPath) const {
     }
     if (!chosen) {
       std::string missing;
-      for (size_t j = i; j < parts.size(); ++j) missing = Joined(missing, AnsiToUtf8(parts[j]));
+      for (size_t j = i; j < parts.size(); ++j) missing = Joined(missing, parts[j]);
       lookup.relative = Joined(trailText(), missing);
       return lookup;
     }
@@ -167,11 +165,10 @@ MediumFiles::Survey MediumFiles::SurveyMedium() const {
     for (size_t i = 0; i < listing.entries.size(); ++i) {
       const Entry& entry = listing.entries[i];
       const std::string name = Joined(relative, entry.path.filename().u8string());
-      std::error_code error;
       if (entry.isFolder) {
-        if (!fs::is_symlink(entry.path, error)) folders.emplace_back(entry.path, name);
-      } else if (const uintmax_t size = fs::file_size(entry.path, error); !error) {
-        survey.totalBytes += size;
+        if (!entry.isLink) folders.emplace_back(entry.path, name);
+      } else {
+        survey.totalBytes += entry.size;
       }
       if (entry.name.empty()) continue;
       const auto [first, last] = listing.byKey.equal_range(CaseBucket(entry.name));

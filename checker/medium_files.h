@@ -12,6 +12,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "checker/folder_listing.h"
 #include "menu/file_source.h"
 
 namespace pandor::check {
@@ -32,7 +33,8 @@ class MediumFiles : public FileSource {
  public:
   explicit MediumFiles(std::filesystem::path root) : root_(std::move(root)) {}
 
-  // A path as the menu builds it (ANSI bytes, starting with kMediumRoot).
+  // A path as the menu builds it (UTF-8, starting with kMediumRoot; see
+  // MenuFilePath). A name the checker's Windows-1252 can't spell is missing.
   FileLookup Lookup(const std::string& menuPath) const;
 
   bool FirstMatchIsFile(const std::string& name) const override;
@@ -47,10 +49,8 @@ class MediumFiles : public FileSource {
   Survey SurveyMedium() const;
 
  private:
-  struct Entry {
+  struct Entry : FolderEntry {
     std::string name;  // in Windows-1252; empty when the name has no such spelling
-    std::filesystem::path path;
-    bool isFolder = false;
   };
   struct Listing {
     std::vector<Entry> entries;  // sorted by name

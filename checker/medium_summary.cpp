@@ -44,13 +44,13 @@ std::string Megabytes(uint64_t bytes) {
 
 void CheckMediumRoot(const CheckContext& context) {
   const std::string& root = context.folder.appDir;
-  if (!FileExists(context.files, root + "autorun.exe")) {
+  if (!FileExists(context.files, MenuFilePath(root, "autorun.exe"))) {
     context.findings.Note("autorun.exe",
                           "Im Stammordner liegt noch kein autorun.exe; scripts/make-medium.sh legt das Menüprogramm "
                           "hinein.",
                           "making-a-medium");
   }
-  const std::string inf = root + "autorun.inf";
+  const std::string inf = MenuFilePath(root, "autorun.inf");
   if (!FileExists(context.files, inf)) {
     context.findings.Note("autorun.inf",
                           "Kein autorun.inf: Windows bietet das Menü beim Einlegen der CD nicht an; "
@@ -66,7 +66,7 @@ void CheckMediumRoot(const CheckContext& context) {
                                "autorun.inf nennt im Abschnitt [autorun] kein „open=“: Windows startet das Menü "
                                "nicht.",
                                "autorun-inf");
-    } else if (!FileExists(context.files, root + open->substr(0, open->find(' ')))) {
+    } else if (!FileExists(context.files, MenuFilePath(root, open->substr(0, open->find(' '))))) {
       context.findings.Warning(file, 0,
                                "autorun.inf startet " + Quoted(*open) + ", das im Stammordner fehlt.", "autorun-inf");
     }

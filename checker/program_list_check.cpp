@@ -94,7 +94,7 @@ class TreeChecker {
 }  // namespace
 
 void CheckProgramList(const CheckContext& context) {
-  const std::string path = context.folder.menuDir + kFileListFile;
+  const std::string path = MenuFilePath(context.folder.menuDir, kFileListFile);
   const std::string file = RelativeName(context, path);
   const std::optional<std::string> bytes =
       ReadOrReport(context, path, file, "das Menü meldet es beim Start, der Menübaum bleibt leer.");

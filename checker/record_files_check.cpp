@@ -81,7 +81,7 @@ void RecordFilesChecker::CheckRunFile(const ProgramEntry& program, const RecordP
                               "filelist-dat");
     return;
   }
-  const std::string path = context_.folder.appDir + program.runFile;
+  const std::string path = MenuFilePath(context_.folder.appDir, program.runFile);
   CheckName(program.runFile, path, place, kRunFileOffset, "Die Startdatei");
   if (FileExists(context_.files, path)) return;
   const FileLookup lookup = context_.files.Lookup(path);
@@ -110,7 +110,7 @@ void RecordFilesChecker::CheckInstalledName(const ProgramEntry& program, const R
 void RecordFilesChecker::CheckDescription(const ProgramEntry& program, const RecordPlace& place) {
   if (program.description.empty()) return;
   const int line = place.firstLine + kDescriptionOffset;
-  const std::string path = context_.folder.menuDir + program.description;
+  const std::string path = MenuFilePath(context_.folder.menuDir, program.description);
   CheckName(program.description, path, place, kDescriptionOffset, "Die Beschreibung");
   if (!FileExists(context_.files, path)) {
     context_.findings.Warning(place.file, line,
@@ -129,7 +129,7 @@ void RecordFilesChecker::CheckDescription(const ProgramEntry& program, const Rec
 void RecordFilesChecker::CheckPicture(const ProgramEntry& program, const RecordPlace& place) {
   if (program.picture.empty()) return;
   const int line = place.firstLine + kPictureOffset;
-  const std::string path = context_.folder.menuDir + program.picture;
+  const std::string path = MenuFilePath(context_.folder.menuDir, program.picture);
   CheckName(program.picture, path, place, kPictureOffset, "Das Bild");
   if (!FileExists(context_.files, path)) {
     context_.findings.Warning(place.file, line,

@@ -153,7 +153,7 @@ class SettingsChecker {
 }  // namespace
 
 std::optional<Settings> CheckSettings(const CheckContext& context, bool startupSoundExists) {
-  const std::string path = context.folder.menuDir + kOptionsFile;
+  const std::string path = MenuFilePath(context.folder.menuDir, kOptionsFile);
   const std::string file = RelativeName(context, path);
   const std::optional<std::string> bytes =
       ReadOrReport(context, path, file, "das Menü meldet es und öffnet das Fenster ohne Einstellungen und Programme.");

@@ -32,7 +32,7 @@ class HelpWindow {
   ~HelpWindow();
 
   // Creates the window hidden. The links open their targets with appDir (the
-  // program's folder, ANSI) as the working folder.
+  // program's folder, UTF-8) as the working folder.
   void Create(HINSTANCE instance, HWND owner, Shell& shell, const std::string& appDir);
   // Shows the window until "OK", Enter, Escape or the close box closes it;
   // the owner takes no input meanwhile. Centred on the screen the first time,

@@ -49,7 +49,7 @@ void LinkLabel::SetFont(HFONT font) {
 
 void LinkLabel::Click() {
   if (targetUrl_.empty()) return;
-  shell_->Execute(GetAncestor(hwnd_, GA_ROOTOWNER), "OPEN", ToAnsi(FromUtf8(targetUrl_)), workingFolder_);
+  shell_->Execute(GetAncestor(hwnd_, GA_ROOTOWNER), "OPEN", targetUrl_, workingFolder_);
 }
 
 void LinkLabel::PaintContent(HDC dc, const RECT& area) {

@@ -23,7 +23,7 @@ class LinkLabel {
   static void Register(HINSTANCE instance);
   // The label starts with the placeholder caption, the parent's font made
   // underlined, and the maker's home page as target. A click asks the shell
-  // to "OPEN" the target with workingFolder (ANSI, as the menu folder's paths)
+  // to "OPEN" the target with workingFolder (UTF-8, as the menu folder's paths)
   // as the working folder.
   void Create(HWND parent, int id, const RECT& bounds, Shell& shell, const std::string& workingFolder);
   HWND Handle() const { return hwnd_; }

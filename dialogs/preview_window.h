@@ -26,7 +26,7 @@ class PreviewWindow {
   // of instance.
   void Create(HINSTANCE instance, HWND owner);
 
-  // Shows the picture file (ANSI path) enlarged until it is clicked. Throws
+  // Shows the picture file (UTF-8 path) enlarged until it is clicked. Throws
   // MenuError with the user's text when the file can't be loaded; then no
   // window opens. False, and no window, for a picture without area.
   bool ShowEnlarged(const std::string& previewFile);

@@ -10,6 +10,7 @@
 #include "platform/app_paths_registry.h"
 #include "platform/mci_sound_player.h"
 #include "menu/menu_error.h"
+#include "platform/text.h"
 #include "platform/windows_files.h"
 
 #include <cstdlib>
@@ -24,10 +25,15 @@ void __verbose_terminate_handler() { std::abort(); }
 
 namespace {
 
+// In full, however long: a path cut at the buffer's end would name another
+// folder.
 std::string ProgramPath() {
-  char path[MAX_PATH];
-  const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  return std::string(path, length);
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length < path.size()) return pandor::ToUtf8(std::wstring_view(path.data(), length));
+    path.resize(path.size() * 2);
+  }
 }
 
 // Until the main window closes. The first time the queue is empty, the window

@@ -45,14 +45,14 @@ void MainWindow::ShowSelectedNode(bool toggleGroup) {
 
 void MainWindow::ShowProgramInformation(const ProgramEntry& program) {
   const WaitCursor waitCursor;
-  const std::string description = state_.folder.menuDir + program.description;
+  const std::string description = MenuFilePath(state_.folder.menuDir, program.description);
   if (FileExists(services_.files, description)) {
     ShowDescriptionText(FromAnsi(DescriptionText(services_.files.ReadWhole(description))));
   } else {
     ShowDescriptionText(FromUtf8(kNoDescriptionText));
   }
 
-  const std::string picture = state_.folder.menuDir + program.picture;
+  const std::string picture = MenuFilePath(state_.folder.menuDir, program.picture);
   if (!FileExists(services_.files, picture)) return;
   if (picture != state_.previewFile) preview_.SetPicture(LoadPicture(picture));
   state_.previewFile = picture;

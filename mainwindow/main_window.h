@@ -88,7 +88,7 @@ class MainWindow {
   static void RegisterClasses(HINSTANCE instance);
 
   // Creates the window (hidden) and runs the start-up sequence for the
-  // program file at programPath. False when the program must end at once.
+  // program file at programPath (UTF-8). False when the program must end at once.
   bool Create(HWND owner, const std::string& programPath);
   // Shows the window centred on the screen.
   void Show();
@@ -155,7 +155,7 @@ class MainWindow {
   void ApplySetting(SettingsLine line, const SettingValue& value, const std::string& sound);
   void ApplyBackgroundColour(COLORREF colour);
   void ApplyMenuFont();
-  // Opens and plays the existing start-up sound (ANSI path), looping it if
+  // Opens and plays the existing start-up sound (UTF-8 path), looping it if
   // asked; reports a sound that can't be opened.
   void StartSound(const std::string& sound, bool loop);
   void BuildMenuTree();
@@ -196,7 +196,7 @@ class MainWindow {
   Hints hints_;
   TabOrder tabOrder_;
   SecondaryWindows* secondaryWindows_ = nullptr;
-  // The start-up sound (ANSI path) waiting for the window to stand, empty
+  // The start-up sound (UTF-8 path) waiting for the window to stand, empty
   // when there is none, and whether it loops.
   std::string startupSound_;
   bool startupSoundLoops_ = false;

@@ -34,7 +34,7 @@ MainWindow::StartUp MainWindow::FormCreate(const std::string& programPath) {
 
   StartUp result = StartUp::Continue;
   Guarded([&] {
-    state_.settings = Settings(ReadLineFile(services_.files, state_.folder.menuDir + kOptionsFile));
+    state_.settings = Settings(ReadLineFile(services_.files, MenuFilePath(state_.folder.menuDir, kOptionsFile)));
     if (state_.settings.Text(kVersionLine) != kSettingsVersion) {
       services_.messages.Dialog(kWrongVersionText);
       result = StartUp::EndProgram;
@@ -149,7 +149,7 @@ void MainWindow::ApplyMenuFont() {
 }
 
 void MainWindow::BuildMenuTree() {
-  LineList programList = ReadLineFile(services_.files, state_.folder.menuDir + kFileListFile);
+  LineList programList = ReadLineFile(services_.files, MenuFilePath(state_.folder.menuDir, kFileListFile));
   // The nodes built before an incomplete record still appear.
   struct ShowBuiltNodes {
     MenuTreeView& view;

@@ -8,6 +8,7 @@
 
 namespace pandor {
 
+// Names and paths are UTF-8 (see menu/menu_folder.h).
 class FileSource {
  public:
   virtual ~FileSource() = default;

@@ -13,7 +13,7 @@ MenuError InvalidIntegerError(std::string_view lineText) {
 }
 
 MenuError CannotOpenFileError(std::string_view path) {
-  return MenuError("Datei " + AnsiToUtf8(path) + " kann nicht geöffnet werden");
+  return MenuError("Datei " + std::string(path) + " kann nicht geöffnet werden");
 }
 
 std::string WithClosingFullStop(std::string utf8Text) {

@@ -17,7 +17,7 @@ class MenuError : public std::runtime_error {
 MenuError ListIndexError(int index);
 // A line that should hold an integer; lineText is the line's ANSI bytes.
 MenuError InvalidIntegerError(std::string_view lineText);
-// A file that exists but can't be opened; path in ANSI bytes.
+// A file that exists but can't be opened; path in UTF-8.
 MenuError CannotOpenFileError(std::string_view path);
 
 // The error box ends a text with a full stop when its last character has a

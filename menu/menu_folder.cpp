@@ -1,6 +1,7 @@
 #include "menu/menu_folder.h"
 
 #include "menu/file_source.h"
+#include "menu/locale_text.h"
 
 namespace pandor {
 
@@ -12,10 +13,17 @@ MenuFolder MenuFolderFor(const std::string& programPath) {
   return folder;
 }
 
-std::string StartupSoundPath(const MenuFolder& folder) { return folder.appDir + "autorun\\" + kStartupSoundFile; }
+std::string MenuFilePath(const std::string& folder, std::string_view ansiName) {
+  return folder + AnsiToUtf8(ansiName);
+}
+
+std::string StartupSoundPath(const MenuFolder& folder) {
+  return MenuFilePath(folder.appDir + "autorun\\", kStartupSoundFile);
+}
 
 bool DefinitionFilesPresent(const FileSource& files, const MenuFolder& folder) {
-  return FileExists(files, folder.menuDir + kFileListFile) && FileExists(files, folder.menuDir + kOptionsFile);
+  return FileExists(files, MenuFilePath(folder.menuDir, kFileListFile)) &&
+         FileExists(files, MenuFilePath(folder.menuDir, kOptionsFile));
 }
 
 }  // namespace pandor

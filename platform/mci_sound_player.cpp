@@ -1,8 +1,9 @@
 #include "platform/mci_sound_player.h"
 
-#include "menu/locale_text.h"
 #include "menu/menu_error.h"
 #include "platform/system_library.h"
+#include "platform/text.h"
+#include "platform/windows_files.h"
 
 #include <optional>
 
@@ -10,16 +11,16 @@ namespace pandor {
 namespace {
 
 MCIERROR SendCommand(MCIDEVICEID device, UINT message, DWORD_PTR flags, DWORD_PTR parameters) {
-  const auto send = Winmm().Function<decltype(&mciSendCommandA)>("mciSendCommandA");
+  const auto send = Winmm().Function<decltype(&mciSendCommandW)>("mciSendCommandW");
   return send ? send(device, message, flags, parameters) : MCIERR_CANNOT_LOAD_DRIVER;
 }
 
 MenuError MciError(MCIERROR code) {
-  const auto errorString = Winmm().Function<decltype(&mciGetErrorStringA)>("mciGetErrorStringA");
-  char text[MAXERRORLENGTH] = {};
-  if (!errorString || !errorString(code, text, sizeof text) || text[0] == '\0')
+  const auto errorString = Winmm().Function<decltype(&mciGetErrorStringW)>("mciGetErrorStringW");
+  wchar_t text[MAXERRORLENGTH] = {};
+  if (!errorString || !errorString(code, text, MAXERRORLENGTH) || text[0] == L'\0')
     return MenuError("Unbekannter Fehlercode");
-  return MenuError(AnsiToUtf8(text));
+  return MenuError(ToUtf8(text));
 }
 
 // One status item (position and length in the device's current time format);
@@ -36,8 +37,11 @@ std::optional<DWORD_PTR> Status(MCIDEVICEID device, DWORD item) {
 
 void MciSoundPlayer::Open(const std::string& path) {
   Close();
-  MCI_OPEN_PARMSA open{};
-  open.lpstrElementName = path.c_str();
+  // The wave device reads its file through mmio, which under Wine opens it
+  // by an ANSI name of at most 128 characters (OpenFile's limit).
+  const std::wstring element = ShortPathName(FromUtf8(path));
+  MCI_OPEN_PARMSW open{};
+  open.lpstrElementName = element.c_str();
   const MCIERROR error = SendCommand(0, MCI_OPEN, MCI_WAIT | MCI_OPEN_ELEMENT, reinterpret_cast<DWORD_PTR>(&open));
   if (error != 0) throw MciError(error);
   device_.reset(open.wDeviceID);

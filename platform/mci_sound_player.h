@@ -14,7 +14,7 @@ namespace pandor {
 // at the end. Lives on the GUI thread that creates it.
 class MciSoundPlayer : public SoundPlayer {
  public:
-  // path in ANSI bytes.
+  // path in UTF-8.
   void Open(const std::string& path) override;
   void Play() override;
   // NotReady when no device is open or the device doesn't answer.

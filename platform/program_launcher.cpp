@@ -1,5 +1,7 @@
 #include "platform/program_launcher.h"
 
+#include "menu/menu_folder.h"
+
 namespace pandor {
 namespace {
 
@@ -12,11 +14,11 @@ INT_PTR LaunchProgram(Shell& shell, InstalledPrograms& installed, HWND owner, co
   if (!installedName.empty()) {
     const std::string folder = installed.InstalledFolder(installedName);
     if (!folder.empty()) {
-      const INT_PTR result = shell.Execute(owner, "open", folder + installedName, appDir);
+      const INT_PTR result = shell.Execute(owner, "open", MenuFilePath(folder, installedName), appDir);
       if (result > kLastShellError) return result;
     }
   }
-  return shell.Execute(owner, "open", appDir + runFile, appDir);
+  return shell.Execute(owner, "open", MenuFilePath(appDir, runFile), appDir);
 }
 
 void BrowseMedium(Shell& shell, HWND owner, const std::string& appDir) {

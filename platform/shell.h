@@ -10,8 +10,8 @@ namespace pandor {
 class Shell {
  public:
   virtual ~Shell() = default;
-  // ShellExecuteA with no parameters and the normal show command; all texts in
-  // the ANSI code page. Returns the shell's result: above 32 means success.
+  // ShellExecuteW with no parameters and the normal show command; all texts in
+  // UTF-8. Returns the shell's result: above 32 means success.
   virtual INT_PTR Execute(HWND owner, const std::string& verb, const std::string& file,
                           const std::string& workingFolder) = 0;
 };

@@ -15,7 +15,7 @@ class SystemLibrary {
   SystemLibrary(const SystemLibrary&) = delete;
   SystemLibrary& operator=(const SystemLibrary&) = delete;
 
-  // The function as the type of a pointer to it (decltype(&ShellExecuteA));
+  // The function as the type of a pointer to it (decltype(&ShellExecuteW));
   // nullptr when the DLL or the function can't be found. The DLL, once
   // loaded, stays for the rest of the program, as an imported one would.
   template <typename FunctionPointer>
@@ -35,7 +35,7 @@ class SystemLibrary {
   bool tried_ = false;
 };
 
-// The shell (ShellExecuteA) and the Media Control Interface (mciSendCommandA).
+// The shell (ShellExecuteW) and the Media Control Interface (mciSendCommandW).
 SystemLibrary& Shell32();
 SystemLibrary& Winmm();
 // Active Accessibility (LresultFromObject), COM (CoInitializeEx) and its

@@ -27,6 +27,5 @@ std::string Narrow(UINT codePage, std::wstring_view text) {
 std::wstring FromUtf8(std::string_view utf8) { return Widen(CP_UTF8, utf8); }
 std::wstring FromAnsi(std::string_view ansi) { return Widen(CP_ACP, ansi); }
 std::string ToUtf8(std::wstring_view wide) { return Narrow(CP_UTF8, wide); }
-std::string ToAnsi(std::wstring_view wide) { return Narrow(CP_ACP, wide); }
 
 }  // namespace pandor

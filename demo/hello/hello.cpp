@@ -7,7 +7,7 @@
 //
 //     <full path of this .exe>|<current working folder>
 //
-// is appended to that file (ANSI code page, CR LF) and the program ends
+// is appended to that file (UTF-8, CR LF) and the program ends
 // at once with exit code 0 (1 if the log file could not be written).
 //
 // Plain Win32 only, no C++ library, so that the statically linked copies
@@ -44,7 +44,7 @@ bool WriteLog()
     Append(line, ARRAYSIZE(g_text), g_folder);
     Append(line, ARRAYSIZE(g_text), L"\r\n");
 
-    int bytes = WideCharToMultiByte(CP_ACP, 0, line, -1, g_line, sizeof g_line, nullptr, nullptr);
+    int bytes = WideCharToMultiByte(CP_UTF8, 0, line, -1, g_line, sizeof g_line, nullptr, nullptr);
     if (bytes <= 1)
         return false;
     const DWORD size = static_cast<DWORD>(bytes - 1);  // without the NUL

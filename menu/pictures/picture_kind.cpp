@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "menu/locale_text.h"
 #include "menu/menu_error.h"
 
 namespace pandor {
@@ -31,7 +30,7 @@ PictureKind PictureKindOf(const std::string& path) {
   if (kind == "ico") return PictureKind::kIcon;
   if (kind == "wmf" || kind == "emf") return PictureKind::kMetafile;
   if (kind == "jpg" || kind == "jpeg") return PictureKind::kJpeg;
-  throw MenuError("Unbekannte Bilddateierweiterung (." + AnsiToUtf8(extension) + ")");
+  throw MenuError("Unbekannte Bilddateierweiterung (." + extension + ")");
 }
 
 const char* PictureKindName(PictureKind kind) {

@@ -29,7 +29,7 @@ TEST(MediumFilesTest, NamesAreFoundAsWindowsFindsThem) {
       {"D:\\Programme\\.\\Welt Uhr\\..\\Welt Uhr\\Uhr.exe", true, true, "Programme/Welt Uhr/Uhr.exe"},
       {"D:\\..\\..\\Programme\\Welt Uhr\\Uhr.exe", true, true, "Programme/Welt Uhr/Uhr.exe"},
       {"D:\\Programme\\Welt Uhr\\U*.e?e", true, true, "Programme/Welt Uhr/Uhr.exe"},
-      {"D:\\B\xDC" "CHER\\\xE4rger.TXT", true, false, "b\xC3\xBC" "cher/\xC3\x84rger.txt"},  // Windows-1252 names
+      {"D:\\B\xC3\x9C" "CHER\\\xC3\xA4rger.TXT", true, false, "b\xC3\xBC" "cher/\xC3\x84rger.txt"},  // names of a Windows-1252 menu file
       {"D:\\Programme\\Welt Uhr\\Uhr.exe\\mehr", false, true, "Programme/Welt Uhr/Uhr.exe/mehr"},
       {"D:\\Programme\\fehlt\\x.exe", false, true, "Programme/fehlt/x.exe"},
       {"C:\\Programme\\Welt Uhr\\Uhr.exe", false, true, ""},
@@ -51,7 +51,7 @@ TEST(MediumFilesTest, ReadsWholeFilesAndNamesThoseItCant) {
   MediumFolder medium;
   medium.Write("autorun/bin\xC3\xA4r.dat", std::string("a\0b\r\n", 5));
   const MediumFiles files(medium.Root());
-  EXPECT_EQ(files.ReadWhole("D:\\autorun\\BIN\xC4R.dat"), std::string("a\0b\r\n", 5));
+  EXPECT_EQ(files.ReadWhole("D:\\autorun\\BIN\xC3\x84R.dat"), std::string("a\0b\r\n", 5));
   try {
     files.ReadWhole("D:\\autorun\\fehlt.dat");
     FAIL() << "no error";

@@ -138,4 +138,18 @@ check "a folder in use is refused with status 1" test "$status" = 1
 check "--force copies over it" make_medium "$author" --usb "$stick" --force
 check "--force leaves the other files" test -e "$stick/alt.txt"
 
+# Folders of any name: one no ANSI code page spells, with characters a shell
+# would expand; one in Latin-1 bytes, as the file system has them; one deeper
+# than 260 characters. Each becomes an image and a stick of such a name.
+long_name="Ordner mit einem langen Namen, wie ihn ein Anwender einem Medium gibt"
+for name in "Медиум Ωmega 日本 [1] *" "$(printf 'M\xfcller CD')" "$long_name/$long_name/$long_name/$long_name"; do
+  what="author's folder ${name:0:20}"
+  mkdir -p "$work/$name"
+  cp -r "$author/." "$work/$name/"
+  check "$what: an image is made" make_medium "$work/$name" "$work/$name.iso"
+  check "$what: the image holds the menu" has_line "/autorun/options.dat" "$(joliet "$work/$name.iso" -find / | tr -d "'")"
+  check "$what: a stick is filled" make_medium "$work/$name" --usb "$work/$name Stick"
+  check "$what: the stick holds the menu program" cmp -s "$demo/autorun.exe" "$work/$name Stick/autorun.exe"
+done
+
 finish

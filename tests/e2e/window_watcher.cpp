@@ -6,7 +6,8 @@
 //   gone TITLE [SECONDS]          no such window any more
 //   texts TITLE                   the window's title, client size and the texts
 //                                 of its children (of a status bar: the text of
-//                                 its simple or first part)
+//                                 its simple or first part; of an edit box: the
+//                                 first 1023 characters)
 //   press TITLE BUTTON            clicks the child button
 //   confirm TITLE                 answers the dialog with OK, whatever its
 //                                 button says in the user's language
@@ -20,6 +21,8 @@
 //                                 window's tree (from 0)
 //   click TITLE CLASS [X Y]       a left click on the first child of that
 //                                 class, at X Y or its centre
+//   type TITLE CLASS TEXT         the characters of TEXT typed on the first
+//                                 child of that class (WM_CHAR; "\r" is Enter)
 //   click-at TITLE X Y            a left click at X Y of the window's client
 //                                 area, on whatever child window lies there
 //                                 (controls that are drawn on a panel have
@@ -107,9 +110,20 @@ std::wstring StatusBarText(HWND bar) {
   return text;
 }
 
+// An edit box keeps its text to itself: GetWindowText from another process
+// gets the window's caption, WM_GETTEXT the text.
+std::wstring EditText(HWND edit) {
+  wchar_t text[1024] = L"";
+  DWORD_PTR copied = 0;
+  SendMessageTimeoutW(edit, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text), SMTO_NORMAL, 5000, &copied);
+  return text;
+}
+
 BOOL CALLBACK PrintChild(HWND child, LPARAM) {
   const std::wstring className = ClassOf(child);
-  PrintUtf8(L"child " + className + L": " + (className == STATUSCLASSNAMEW ? StatusBarText(child) : Text(child)));
+  const std::wstring text =
+      className == STATUSCLASSNAMEW ? StatusBarText(child) : className == L"Edit" ? EditText(child) : Text(child);
+  PrintUtf8(L"child " + className + L": " + text);
   return TRUE;
 }
 
@@ -266,6 +280,12 @@ int wmain(int argc, wchar_t** argv) {
         argc > 5 ? MAKELPARAM(_wtoi(argv[4]), _wtoi(argv[5])) : MAKELPARAM(client.right / 2, client.bottom / 2);
     PostMessageW(child, WM_LBUTTONDOWN, MK_LBUTTON, point);
     PostMessageW(child, WM_LBUTTONUP, 0, point);
+    return 0;
+  }
+  if (command == L"type" && argc > 4) {
+    const HWND child = FindChild(window, argv[3]);
+    if (!child) return 1;
+    for (const wchar_t* c = argv[4]; *c; ++c) PostMessageW(child, WM_CHAR, *c, 1);
     return 0;
   }
   if (command == L"click-at" && argc > 4) {

@@ -157,7 +157,7 @@ TEST(PictureKindTest, ExtensionAloneDecidesIgnoringCase) {
   };
   EXPECT_EQ(error("bild.gif"), "Unbekannte Bilddateierweiterung (.gif)");
   EXPECT_EQ(error("ordner.bmp\\bild"), "Unbekannte Bilddateierweiterung (.)");
-  EXPECT_EQ(error("bild.b\xE4r"), "Unbekannte Bilddateierweiterung (.bär)");
+  EXPECT_EQ(error("bild.b\xC3\xA4r"), "Unbekannte Bilddateierweiterung (.bär)");
 }
 
 }  // namespace

@@ -100,6 +100,21 @@ TEST(MenuFolderTest, BothDefinitionFilesMustExist) {
   EXPECT_TRUE(DefinitionFilesPresent(files, folder));
 }
 
+// The program's folder may be called what no ANSI code page can spell; the
+// menu files' names are read in the code page (Windows-1252 in these tests)
+// and joined to it.
+TEST(MenuFolderTest, NamesFromMenuFilesJoinAFolderOfAnyName) {
+  const MenuFolder folder = MenuFolderFor("E:\\Медиум Ωmega 日本\\autorun.exe");
+  EXPECT_EQ(folder.menuDir, "E:\\Медиум Ωmega 日本\\autorun\\");
+  EXPECT_EQ(MenuFilePath(folder.menuDir, "Gr\xFC\xDF\\\x80.txt"), "E:\\Медиум Ωmega 日本\\autorun\\Grüß\\€.txt");
+  EXPECT_EQ(MenuFilePath(folder.appDir, ""), "E:\\Медиум Ωmega 日本\\");
+  EXPECT_EQ(StartupSoundPath(folder), "E:\\Медиум Ωmega 日本\\autorun\\startup.wav");
+  testing::MemoryFiles files;
+  files.Add("E:\\Медиум Ωmega 日本\\autorun\\filelist.dat", "");
+  files.Add("E:\\Медиум Ωmega 日本\\autorun\\options.dat", "");
+  EXPECT_TRUE(DefinitionFilesPresent(files, folder));
+}
+
 TEST(FileExistsTest, EmptyNamesAndFolderNamesNeverExist) {
   testing::MemoryFiles files;
   files.Add("", "x");

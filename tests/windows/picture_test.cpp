@@ -219,7 +219,7 @@ TEST(PictureFileTest, UnknownExtensionIsNamedAsWritten) {
       {"bild.bmp.txt", "Unbekannte Bilddateierweiterung (.txt)"},
       {"bild.jpeg2", "Unbekannte Bilddateierweiterung (.jpeg2)"},
       {"ordner.bmp\\bild", "Unbekannte Bilddateierweiterung (.)"},
-      {"bild.b\xE4r", "Unbekannte Bilddateierweiterung (.bär)"},  // ANSI name, UTF-8 text
+      {"bild.b\xC3\xA4r", "Unbekannte Bilddateierweiterung (.bär)"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

@@ -80,6 +80,17 @@ TEST_F(SoundTest, PlayAfterTheEndStartsTheSoundAgainFromTheBeginning) {
                                                     << tone.size();
 }
 
+TEST_F(SoundTest, PlaysTheSoundOfAMediumInAFolderNoAnsiCodePageSpells) {
+  const testing::TestFolder folder(" Медиум Ωmega 日本");
+  const std::string tone = Tone(0.5);
+  MciSoundPlayer player;
+  player.Open(folder.Write("startup.wav", WaveFile(tone)));
+  const size_t before = sink_.Size();
+  player.Play();
+  EXPECT_EQ(SoundMode::Stopped, WaitWhilePlaying(player));
+  EXPECT_TRUE(sink_.HeardSince(before) == tone) << "heard " << sink_.BytesSince(before).size() << " bytes";
+}
+
 TEST_F(SoundTest, ModeIsStoppedWhenOpenedPlayingWhilePlayedAndStoppedAtTheEnd) {
   MciSoundPlayer player;
   OpenWave(player, Tone(3));

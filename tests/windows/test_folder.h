@@ -1,6 +1,6 @@
 #pragma once
 // A fresh folder under the Wine prefix's temp folder, removed with its content
-// when the test ends.
+// when the test ends. Paths are UTF-8, as the program's.
 
 #include <string>
 
@@ -8,7 +8,8 @@ namespace pandor::testing {
 
 class TestFolder {
  public:
-  TestFolder();
+  // nameEnd ends the folder's name (" Ωmega", say).
+  explicit TestFolder(const std::string& nameEnd = "");
   ~TestFolder();
   TestFolder(const TestFolder&) = delete;
   TestFolder& operator=(const TestFolder&) = delete;

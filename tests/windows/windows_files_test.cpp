@@ -4,6 +4,7 @@
 #include "menu/file_source.h"
 #include "menu/menu_error.h"
 #include "platform/handle.h"
+#include "platform/text.h"
 #include "platform/windows_files.h"
 #include "tests/windows/test_folder.h"
 
@@ -78,6 +79,44 @@ TEST(WindowsFilesTest, ReadsWholeFileWhileOthersMayOnlyRead) {
     } catch (const MenuError& error) {
       EXPECT_EQ(std::string(error.what()), "Datei " + path + " kann nicht geöffnet werden");
     }
+  }
+}
+
+std::string ReadError(const FileSource& files, const std::string& path) {
+  try {
+    files.ReadWhole(path);
+  } catch (const MenuError& error) {
+    return error.what();
+  }
+  return "(read)";
+}
+
+// A medium lies wherever its user put it: in a folder that no ANSI code page
+// can spell, or deeper than 260 characters.
+TEST(WindowsFilesTest, FilesInFoldersOfAnyNameAreFoundReadAndNamedInFull) {
+  const std::string longName = "Ordner mit einem langen Namen, wie ihn ein Anwender einem Medium gibt\\";
+  const struct {
+    const char* what;
+    std::string nameEnd;
+    std::string below;
+  } cases[] = {
+      {"no ANSI code page spells it", " Медиум Ωmega 日本", ""},
+      {"Windows-1252 spells it", " Müller CD", ""},
+      {"deeper than 260 characters", "", longName + longName + longName + longName},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const testing::TestFolder folder(c.nameEnd);
+    const WindowsFiles files;
+    const std::string path = folder.Write(c.below + "autorun\\options.dat", "5600.0\r\n");
+    EXPECT_TRUE(FileExists(files, path));
+    EXPECT_TRUE(FileExists(files, folder.Path() + c.below + "autorun\\*.dat"));
+    EXPECT_FALSE(FileExists(files, folder.Path() + c.below + "autorun"));
+    EXPECT_EQ(ReadLineFile(files, path), LineList{"5600.0"});
+    const FileHandle writer(CreateFileW(FromUtf8(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                        nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(writer);
+    EXPECT_EQ(ReadError(files, path), "Datei " + path + " kann nicht geöffnet werden");
   }
 }
 
