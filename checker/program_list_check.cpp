@@ -13,7 +13,7 @@
 namespace pandor::check {
 namespace {
 
-constexpr int kDisplayNameOffset = 2;
+constexpr int kDisplayNameOffset = static_cast<int>(FieldOffset(RecordField::kDisplayName));
 
 class TreeChecker {
  public:

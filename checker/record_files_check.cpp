@@ -13,12 +13,12 @@
 namespace pandor::check {
 namespace {
 
-// Offsets of the fields within a record.
-constexpr int kRunFileOffset = 1;
-constexpr int kDisplayNameOffset = 2;
-constexpr int kInstalledNameOffset = 3;
-constexpr int kPictureOffset = 4;
-constexpr int kDescriptionOffset = 5;
+// The lines of the fields within a record, as finding lines count.
+constexpr int Offset(RecordField field) { return static_cast<int>(FieldOffset(field)); }
+constexpr int kRunFileOffset = Offset(RecordField::kRunFile);
+constexpr int kInstalledNameOffset = Offset(RecordField::kInstalledName);
+constexpr int kPictureOffset = Offset(RecordField::kPicture);
+constexpr int kDescriptionOffset = Offset(RecordField::kDescription);
 
 bool IsAbsolute(const std::string& name) {
   return (!name.empty() && (name[0] == '\\' || name[0] == '/')) || (name.size() >= 2 && name[1] == ':');

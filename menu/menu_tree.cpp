@@ -7,9 +7,8 @@
 namespace pandor {
 namespace {
 
-// Offsets of the fields the tree needs within a record.
-constexpr size_t kGroupOffset = 0;
-constexpr size_t kDisplayNameOffset = 2;
+constexpr size_t kGroupOffset = FieldOffset(RecordField::kGroup);
+constexpr size_t kDisplayNameOffset = FieldOffset(RecordField::kDisplayName);
 
 }  // namespace
 

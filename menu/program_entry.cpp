@@ -11,12 +11,12 @@ ProgramEntry ReadProgramEntry(const LineList& lines, size_t first) {
     return lines[index];
   };
   ProgramEntry entry;
-  entry.group = line(0);
-  entry.runFile = line(1);
-  entry.displayName = line(2);
-  entry.installedName = line(3);
-  entry.picture = line(4);
-  entry.description = line(5);
+  entry.group = line(FieldOffset(RecordField::kGroup));
+  entry.runFile = line(FieldOffset(RecordField::kRunFile));
+  entry.displayName = line(FieldOffset(RecordField::kDisplayName));
+  entry.installedName = line(FieldOffset(RecordField::kInstalledName));
+  entry.picture = line(FieldOffset(RecordField::kPicture));
+  entry.description = line(FieldOffset(RecordField::kDescription));
   return entry;
 }
 

@@ -10,6 +10,12 @@ namespace pandor {
 
 constexpr size_t kProgramEntryLines = 6;
 
+// The lines of a record, in file order.
+enum class RecordField : size_t { kGroup, kRunFile, kDisplayName, kInstalledName, kPicture, kDescription };
+
+// A field's line within its record.
+constexpr size_t FieldOffset(RecordField field) { return static_cast<size_t>(field); }
+
 struct ProgramEntry {
   std::string group;          // empty: the program stands at the top level
   std::string runFile;        // relative to the medium's root

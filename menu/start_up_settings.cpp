@@ -32,6 +32,22 @@ std::vector<StartUpSetting> StartUpSettings(bool startupSoundExists) {
   return settings;
 }
 
+std::optional<StartUpSetting> StartUpSettingOf(int line) {
+  for (const StartUpSetting& setting : kReadingOrder) {
+    if (setting.line == line) return setting;
+  }
+  return std::nullopt;
+}
+
+const char* SwitchText(SettingKind kind, bool on) {
+  // A "zero" switch is on when it reads "0".
+  return on == (kind == SettingKind::kSwitchOne) ? "1" : "0";
+}
+
+std::string IntegerText(int32_t value) { return std::to_string(value); }
+
+std::string ColourText(IntegerColour colour) { return IntegerText(static_cast<int32_t>(colour.value)); }
+
 SettingValue ReadSetting(const Settings& settings, const StartUpSetting& setting) {
   SettingValue value;
   value.text = &settings.Text(setting.line);
@@ -42,8 +58,8 @@ SettingValue ReadSetting(const Settings& settings, const StartUpSetting& setting
       break;
     case SettingKind::kInteger: value.integer = settings.Integer(setting.line); break;
     case SettingKind::kText: break;
-    case SettingKind::kSwitchOne: value.on = settings.IsSet(setting.line); break;
-    case SettingKind::kSwitchZero: value.on = *value.text == "0"; break;
+    case SettingKind::kSwitchOne:
+    case SettingKind::kSwitchZero: value.on = *value.text == SwitchText(setting.kind, true); break;
   }
   return value;
 }

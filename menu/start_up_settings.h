@@ -4,6 +4,7 @@
 // there; everything read before it has taken effect.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,9 @@ struct StartUpSetting {
 // In reading order; the sound loop switch only when the start-up sound exists.
 std::vector<StartUpSetting> StartUpSettings(bool startupSoundExists);
 
+// The setting read from `line`; none for the version line and lines after 16.
+std::optional<StartUpSetting> StartUpSettingOf(int line);
+
 struct SettingValue {
   const std::string* text = nullptr;  // the line as written
   int32_t integer = 0;                // integers and colours
@@ -39,6 +43,12 @@ struct SettingValue {
 // The line read as its kind: throws ListIndexError for a line the file
 // doesn't have, InvalidIntegerError for an integer or colour that isn't one.
 SettingValue ReadSetting(const Settings& settings, const StartUpSetting& setting);
+
+// What to write so that the line reads as the value: a switch of the kind
+// (on is what SettingValue::on gives), an integer or a colour in decimal.
+const char* SwitchText(SettingKind kind, bool on);
+std::string IntegerText(int32_t value);
+std::string ColourText(IntegerColour colour);
 
 // Reads the lines in order, handing each value to apply(line, value) as soon
 // as it is read; stops with the first line's error.

@@ -8,6 +8,10 @@
 
 #include <unistd.h>
 
+#include "checker/medium_files.h"
+#include "menu/file_source.h"
+#include "menu/menu_error.h"
+#include "tests/menu/model_edits.h"
 #include "tests/menu/test_bytes.h"
 
 namespace pandor::testing {
@@ -39,6 +43,7 @@ check::CheckReport MediumFolder::Check() const {
     std::ifstream file(PANDOR7_SOURCE_DIR "/docs/menu-format.md");
     return std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
   }();
+  ExpectOpensAndSavesUnchanged(root_);
   check::CheckReport report = check::CheckMedium(root_);
   for (const check::Finding& finding : report.findings.Sorted()) {
     EXPECT_NE(reference.find("<a id=\"" + finding.see + "\"></a>"), std::string::npos)
@@ -84,6 +89,26 @@ std::string MediumFolder::GoodSound() {
   wave.Bytes("RIFF").U32(4 + 24 + 8 + 8).Bytes("WAVE");
   wave.Bytes("fmt ").U32(16).U16(1).U16(1).U32(8000).U32(16000).U16(2).U16(16);
   return wave.Bytes("data").U32(8).Bytes(std::string(8, '\0')).Data();
+}
+
+void ExpectOpensAndSavesUnchanged(const fs::path& root) {
+  const check::MediumFiles files(root);
+  const MenuFolder folder = MenuFolderFor(std::string(check::kMediumRoot) + "autorun.exe");
+  // A file that isn't there or can't be read is empty to the model and stays untouched.
+  auto read = [&](const char* name) {
+    const std::string path = folder.menuDir + name;
+    try {
+      return FileExists(files, path) ? files.ReadWhole(path) : std::string();
+    } catch (const MenuError&) {
+      return std::string();
+    }
+  };
+  const std::string options = read(kOptionsFile);
+  const std::string fileList = read(kFileListFile);
+  const MenuModel model = ModelOf(options, fileList);
+  EXPECT_EQ(model.settings.Bytes(), options) << root;
+  EXPECT_EQ(model.programs.Bytes(), fileList) << root;
+  EXPECT_EQ(RoundTripFault(model), "") << root;
 }
 
 std::vector<check::Finding> Of(const check::CheckReport& report, check::Severity severity) {

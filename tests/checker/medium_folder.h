@@ -33,13 +33,18 @@ class MediumFolder {
   // A short PCM sound.
   static std::string GoodSound();
 
-  // Every finding must point to a section the reference has.
+  // Every finding must point to a section the reference has, and the
+  // editor's model must open and save the menu files unchanged.
   check::CheckReport Check() const;
   const std::filesystem::path& Root() const { return root_; }
 
  private:
   std::filesystem::path root_;
 };
+
+// The menu files of the medium at `root` (those there are), opened in the
+// editor's model and written back, are byte for byte what they were.
+void ExpectOpensAndSavesUnchanged(const std::filesystem::path& root);
 
 // The findings of one severity, in the report's order.
 std::vector<check::Finding> Of(const check::CheckReport& report, check::Severity severity);

@@ -98,6 +98,11 @@ def wave(tag, channels, rate, bits, samples):
     return b"RIFF" + struct.pack("<I", len(body)) + body
 
 
+def menu_model(edits, options, programs):
+    """An input of the model's fuzz target: edits of three bytes each, then both files."""
+    return bytes([len(edits)]) + b"".join(bytes(e) for e in edits) + struct.pack("<H", len(options)) + options + programs
+
+
 def main():
     write("settings", "complete.dat", crlf(OPTIONS))
     write("settings", "short-lf.dat", "\n".join(OPTIONS[:9]).encode("cp1252"))
@@ -117,6 +122,12 @@ def main():
     write("jpeg", "grey.jpg", jpeg(False, grey=True))
     write("wave", "pcm16.wav", wave(1, 2, 8000, 16, range(16)))
     write("wave", "ima.wav", wave(0x11, 1, 8000, 4, range(8)))
+    write("menu_model", "unchanged.bin", menu_model([], crlf(OPTIONS), crlf(PROGRAMS)))
+    # Set the caption, add a program, move a node up, rename a group, move a node out of its group.
+    write("menu_model", "edited.bin", menu_model([(0, 4, 3), (4, 1, 2), (8, 3, 1), (6, 0, 2), (9, 2, 1)],
+                                                 crlf(OPTIONS), crlf(PROGRAMS)))
+    write("menu_model", "odd-ends.bin", menu_model([(3, 1, 4), (7, 0, 0)], "\n\r".join(OPTIONS[:9]).encode("cp1252"),
+                                                   crlf(PROGRAMS[:9])[:-2] + b"\0rest"))
 
 
 if __name__ == "__main__":

@@ -3,9 +3,12 @@
 #include "menu/menu_error.h"
 #include "menu/menu_tree.h"
 #include "menu/node_image.h"
+#include "tests/menu/tree_outline.h"
 
 namespace pandor {
 namespace {
+
+using testing::Outline;
 
 LineList Record(const std::string& group, const std::string& name) {
   return {group, "run\\" + name + ".exe", name, name + ".exe", name + ".bmp", name + ".txt"};
@@ -18,17 +21,6 @@ LineList Records(std::initializer_list<std::pair<const char*, const char*>> grou
     lines.insert(lines.end(), record.begin(), record.end());
   }
   return lines;
-}
-
-// The tree as text in display order, one node a line, indented by depth.
-std::string Outline(const MenuTree& tree) {
-  std::string out;
-  std::function<void(int, int)> visit = [&](int node, int depth) {
-    out += std::string(static_cast<size_t>(depth) * 2, ' ') + tree.Text(node) + "\n";
-    for (int child : tree.Node(node).children) visit(child, depth + 1);
-  };
-  for (int top : tree.TopLevel()) visit(top, 0);
-  return out;
 }
 
 TEST(MenuTreeTest, GroupsGatherTheirProgramsInFileOrder) {
