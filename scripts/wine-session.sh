@@ -26,11 +26,14 @@ wine_environment() {
   if [ "$arch" = win64 ]; then
     # Debian's "wine" takes the 32-bit loader whenever it is installed, and
     # a machine without 32-bit support can't start it: "wine" here is
-    # wine64 itself, also for Wine's own tools and the programs they start.
-    local bin=$build/wine64-bin
+    # wine64 itself, and so is "wine-stable", which Debian's winepath,
+    # wineboot and the other tools call.
+    local bin=$build/wine64-bin name
     mkdir -p "$bin"
-    printf '#!/bin/sh\nexec /usr/lib/wine/wine64 "$@"\n' >"$bin/wine"
-    chmod +x "$bin/wine"
+    for name in wine wine-stable; do
+      printf '#!/bin/sh\nexec /usr/lib/wine/wine64 "$@"\n' >"$bin/$name"
+      chmod +x "$bin/$name"
+    done
     echo "export WINELOADER=/usr/lib/wine/wine64 PATH='$bin':\"\$PATH\""
   fi
 }
