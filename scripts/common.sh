@@ -22,21 +22,34 @@ mingw_target() { echo "$1-w64-mingw32"; }
 
 jpeg_prefix() { echo "$PANDOR7_CACHE/libjpeg-turbo-$(mingw_target "$1")-sections"; }
 
-configure_and_build() {
-  # configure_and_build NAME [cmake options...]
+configure_build() {
+  # configure_build NAME [cmake options...]
   local name=$1
   shift
   cmake -S "$PANDOR7_ROOT" -B "$PANDOR7_BUILD/$name" -G "Unix Makefiles" -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
-  cmake --build "$PANDOR7_BUILD/$name" -j"$(nproc)"
 }
 
-# build_windows [ARCH]: the Windows programs and their tests for one
-# architecture, i686 (the shipped one) unless another is named.
+configure_and_build() {
+  # configure_and_build NAME [cmake options...]
+  configure_build "$@"
+  cmake --build "$PANDOR7_BUILD/$1" -j"$(nproc)"
+}
+
+# build_windows [ARCH [TARGET...]]: the Windows programs and their tests for
+# one architecture, i686 (the shipped one) unless another is named; with
+# targets, only those.
 build_windows() {
-  local arch=${1:-i686}
-  configure_and_build "$(windows_build_name "$arch")" \
+  local arch=${1:-i686} name
+  [ $# -gt 0 ] && shift
+  name=$(windows_build_name "$arch")
+  configure_build "$name" \
     -DCMAKE_TOOLCHAIN_FILE="$PANDOR7_ROOT/cmake/mingw-$arch.cmake" \
     -DPANDOR7_JPEG_PREFIX="$(jpeg_prefix "$arch")"
+  if [ $# -gt 0 ]; then
+    cmake --build "$PANDOR7_BUILD/$name" -j"$(nproc)" --target "$@"
+  else
+    cmake --build "$PANDOR7_BUILD/$name" -j"$(nproc)"
+  fi
 }
 
 # Whether this machine runs 32-bit x86 programs: Wine's 32-bit loader is one,

@@ -86,7 +86,7 @@ build_what_is_missing() {
   fi
   if [ "$needs_program" = 1 ] && [ ! -f "$release_program" ]; then
     say "building the menu program"
-    build_windows >/dev/null
+    build_windows i686 demo_medium >/dev/null
     [ -f "$release_program" ] || cannot "the build made no menu program at $release_program"
   fi
 }
