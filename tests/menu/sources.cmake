@@ -1,6 +1,7 @@
 # The menu data's test sources, built natively and for Windows alike.
 set(PANDOR7_MENU_TEST_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/description_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/edited_menu_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/line_file_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/line_list_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/menu_error_test.cpp
