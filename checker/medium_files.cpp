@@ -6,7 +6,7 @@
 #include <system_error>
 
 #include "checker/folder_listing.h"
-#include "checker/text_1252.h"
+#include "menu/text_1252.h"
 #include "menu/locale_text.h"
 #include "menu/menu_error.h"
 
