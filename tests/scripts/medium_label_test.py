@@ -72,7 +72,8 @@ class LabelFormsTest(unittest.TestCase):
                          autorun_inf("Grüße"))
 
     def test_wrong_calls_are_refused(self):
-        for args in ([], ["iso-volume-id"], ["write-autorun-inf", "CD"], ["label", "CD"]):
+        for args in ([], ["iso-volume-id"], ["write-autorun-inf", "CD"], ["label", "CD"],
+                     ["write-autorun-inf", "CD", os.path.join(HERE, "no such folder", "autorun.inf")]):
             with self.subTest(args=args):
                 self.assertEqual(2, subprocess.run([LABEL_TOOL, *args], capture_output=True).returncode)
 
