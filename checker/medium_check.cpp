@@ -33,7 +33,7 @@ bool DefinitionFilesThere(const CheckContext& context) {
 
 }  // namespace
 
-CheckReport CheckMedium(const std::filesystem::path& root) {
+CheckReport CheckMedium(const std::filesystem::path& root, const UnsavedFiles& unsaved) {
   CheckReport report;
   std::error_code error;
   if (!std::filesystem::is_directory(root, error)) {
@@ -41,7 +41,7 @@ CheckReport CheckMedium(const std::filesystem::path& root) {
     return report;
   }
   report.checked = true;
-  const MediumFiles files(root);
+  const MediumFiles files(root, unsaved);
   const CheckContext context{files, MenuFolderFor(std::string(kMediumRoot) + "autorun.exe"), report.findings,
                              report.facts};
   CheckMediumRoot(context);

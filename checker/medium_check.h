@@ -9,6 +9,7 @@
 #include <string>
 
 #include "checker/findings.h"
+#include "checker/medium_files.h"
 
 namespace pandor::check {
 
@@ -28,6 +29,7 @@ struct CheckReport {
   MenuFacts facts;
 };
 
-CheckReport CheckMedium(const std::filesystem::path& root);
+// The medium at `root` as it will be once the editor has saved `unsaved`.
+CheckReport CheckMedium(const std::filesystem::path& root, const UnsavedFiles& unsaved = {});
 
 }  // namespace pandor::check

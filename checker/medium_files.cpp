@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <fstream>
 #include <iterator>
+#include <set>
+#include <stdexcept>
 #include <system_error>
 
 #include "checker/folder_listing.h"
-#include "checker/text_1252.h"
+#include "menu/text_1252.h"
 #include "menu/locale_text.h"
 #include "menu/menu_error.h"
 
@@ -55,13 +57,63 @@ std::string Joined(const std::string& folder, const std::string& name) {
 
 }  // namespace
 
+MediumFiles::MediumFiles(fs::path root, const UnsavedFiles& unsaved) : root_(std::move(root)) {
+  for (const auto& [relative, bytes] : unsaved) {
+    const std::vector<std::string> parts = PartsOf(relative);
+    fs::path folder = root_;
+    for (size_t i = 0; i < parts.size(); ++i) {
+      if (parts[i].empty() || parts[i] == "." || parts[i] == "..")
+        throw std::invalid_argument("unsaved file outside the medium's tree: " + relative);
+      const fs::path path = folder / fs::u8path(parts[i]);
+      std::vector<fs::path>& siblings = unsavedIn_[folder];
+      if (std::find(siblings.begin(), siblings.end(), path) == siblings.end()) siblings.push_back(path);
+      // A file's path comes before those below it: a folder above a file wins over a file of its name.
+      if (i + 1 < parts.size()) {
+        unsaved_[path] = Unsaved{Unsaved::Kind::kFolder, ""};
+      } else {
+        unsaved_[path] = bytes ? Unsaved{Unsaved::Kind::kFile, *bytes} : Unsaved{Unsaved::Kind::kDeleted, ""};
+      }
+      folder = path;
+    }
+  }
+}
+
 const MediumFiles::Listing& MediumFiles::ListingOf(const fs::path& folder) const {
   const auto cached = listings_.find(folder);
   if (cached != listings_.end()) return cached->second;
+  std::vector<FolderEntry> found = ListFolder(folder);
+  // Unsaved files replace, hide or join the entries on disk; a folder above one is a folder.
+  std::set<fs::path> onDisk;
+  for (auto it = found.begin(); it != found.end();) {
+    onDisk.insert(it->path);
+    const auto unsaved = unsaved_.find(it->path);
+    if (unsaved == unsaved_.end()) {
+      ++it;
+      continue;
+    }
+    if (unsaved->second.kind == Unsaved::Kind::kDeleted) {
+      it = found.erase(it);
+      continue;
+    }
+    if (unsaved->second.kind == Unsaved::Kind::kFile) {
+      *it = FolderEntry{it->path, false, false, unsaved->second.bytes.size()};
+    } else if (!it->isFolder) {
+      *it = FolderEntry{it->path, true, false, 0};
+    }
+    ++it;
+  }
+  const auto added = unsavedIn_.find(folder);
+  if (added != unsavedIn_.end()) {
+    for (const fs::path& path : added->second) {
+      const Unsaved& unsaved = unsaved_.at(path);
+      if (onDisk.count(path) || unsaved.kind == Unsaved::Kind::kDeleted) continue;
+      found.push_back(FolderEntry{path, unsaved.kind == Unsaved::Kind::kFolder, false, unsaved.bytes.size()});
+    }
+  }
   Listing listing;
-  for (FolderEntry& found : ListFolder(folder)) {
-    std::string name = Utf8To1252(found.path.filename().u8string()).value_or("");
-    listing.entries.push_back(Entry{std::move(found), std::move(name)});
+  for (FolderEntry& entry : found) {
+    std::string name = Utf8To1252(entry.path.filename().u8string()).value_or("");
+    listing.entries.push_back(Entry{std::move(entry), std::move(name)});
   }
   std::sort(listing.entries.begin(), listing.entries.end(),
             [](const Entry& a, const Entry& b) { return a.path.filename() < b.path.filename(); });
@@ -148,6 +200,8 @@ bool MediumFiles::FirstMatchIsFile(const std::string& name) const {
 std::string MediumFiles::ReadWhole(const std::string& path) const {
   const FileLookup lookup = Lookup(path);
   if (!lookup.found || lookup.isFolder) throw CannotOpenFileError(path);
+  const auto unsaved = unsaved_.find(lookup.path);
+  if (unsaved != unsaved_.end() && unsaved->second.kind == Unsaved::Kind::kFile) return unsaved->second.bytes;
   std::ifstream file(lookup.path, std::ios::binary);
   if (!file) throw CannotOpenFileError(path);
   std::string content((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());

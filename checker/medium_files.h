@@ -4,10 +4,12 @@
 // each part of a name, ".." above the root stays at the root, and a name with
 // wildcards stands for its first match. The menu's own paths are kept: the
 // medium's root stands as drive D:, so the menu's paths read "D:\autorun\...".
+// Files the editor hasn't saved yet take the place of those on disk.
 
 #include <cstdint>
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -29,9 +31,18 @@ struct FileLookup {
   std::filesystem::path path;
 };
 
+// Files as they will be once saved, by their path below the medium's root
+// ("/" between parts, UTF-8 and spelt as on disk, as FileLookup::relative
+// gives it for a file that is there: "autorun/options.dat"): the bytes they
+// will have, or nothing for a file that will be deleted.
+using UnsavedFiles = std::map<std::string, std::optional<std::string>>;
+
 class MediumFiles : public FileSource {
  public:
-  explicit MediumFiles(std::filesystem::path root) : root_(std::move(root)) {}
+  // Each unsaved file is there with its bytes, in place of one on disk or
+  // new, and so are the folders above it; a deleted one is not. Throws
+  // std::invalid_argument for a path with an empty part, "." or "..".
+  explicit MediumFiles(std::filesystem::path root, const UnsavedFiles& unsaved = {});
 
   // A path as the menu builds it (UTF-8, starting with kMediumRoot; see
   // MenuFilePath). A name the checker's Windows-1252 can't spell is missing.
@@ -60,7 +71,14 @@ class MediumFiles : public FileSource {
   // The entries of the folder the part names, the exact spelling first.
   std::vector<const Entry*> Matches(const Listing& listing, const std::string& part) const;
 
+  // What the editor holds in place of the disk, by the path it has on disk.
+  struct Unsaved {
+    enum class Kind { kFile, kDeleted, kFolder } kind = Kind::kFolder;  // kFolder: above an unsaved file
+    std::string bytes;
+  };
   std::filesystem::path root_;
+  std::map<std::filesystem::path, Unsaved> unsaved_;
+  std::map<std::filesystem::path, std::vector<std::filesystem::path>> unsavedIn_;  // by folder
   mutable std::map<std::filesystem::path, Listing> listings_;
 };
 

@@ -4,7 +4,7 @@
 #include <unordered_map>
 
 #include "checker/record_files_check.h"
-#include "checker/text_1252.h"
+#include "menu/text_1252.h"
 #include "menu/file_source.h"
 #include "menu/locale_text.h"
 #include "menu/menu_error.h"

@@ -17,11 +17,13 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/common.sh"
 
 checker=$PANDOR7_BUILD/native/checker/pandor7-check
+# The label rules (menu/medium_label.h), and what the script does beyond them.
+label_tool=$PANDOR7_BUILD/native/checker/pandor7-label
+label_script=$here/medium_label.py
 # The program that ships is the i686 one, which runs on every Windows PC.
 # PANDOR7_RELEASE_PROGRAM puts another in its place (the tests of the x86_64
 # build start the medium they make under wine64).
 release_program=${PANDOR7_RELEASE_PROGRAM:-$PANDOR7_BUILD/win32/demo-medium/autorun.exe}
-label_tool=$here/medium_label.py
 # A stick's file system keeps these of its own; they don't make it "in use".
 file_system_entries=("System Volume Information" "lost+found")
 
@@ -76,13 +78,14 @@ root_has() {
 
 build_what_is_missing() {
   local needs_program=$1
-  if [ ! -x "$checker" ] || { [ "$needs_program" = 1 ] && [ ! -f "$release_program" ]; }; then
+  if [ ! -x "$checker" ] || [ ! -x "$label_tool" ] || { [ "$needs_program" = 1 ] && [ ! -f "$release_program" ]; }; then
     bash "$here/setup.sh"
   fi
-  if [ ! -x "$checker" ]; then
+  if [ ! -x "$checker" ] || [ ! -x "$label_tool" ]; then
     say "building the checker"
     configure_and_build native >/dev/null
     [ -x "$checker" ] || cannot "the build made no checker at $checker"
+    [ -x "$label_tool" ] || cannot "the build made no label tool at $label_tool"
   fi
   if [ "$needs_program" = 1 ] && [ ! -f "$release_program" ]; then
     say "building the menu program"
@@ -113,7 +116,7 @@ chosen_label() {
   fi
   report=$("$checker" --json "$root") || status=$?
   [ "$status" -le 1 ] || cannot "the checker couldn't check $root"
-  python3 "$label_tool" choose "" <<<"$report"
+  python3 "$label_script" choose "" <<<"$report"
 }
 
 # Fills $stage with what the medium gets beyond MEDIUM_ROOT; names them in $additions.
@@ -124,7 +127,7 @@ stage_additions() {
     additions+=(autorun.exe)
   fi
   if ! root_has autorun.inf; then
-    python3 "$label_tool" write-autorun-inf "$label" "$stage/autorun.inf"
+    "$label_tool" write-autorun-inf "$label" "$stage/autorun.inf"
     additions+=(autorun.inf)
   fi
 }
@@ -138,7 +141,7 @@ xorriso_with_tree() {
   local maps=(-map "$root" /) name
   for name in "${additions[@]}"; do maps+=(-map "$stage/$name" "/$name"); done
   xorriso -report_about WARNING -local_charset UTF-8 -follow link:mount -joliet on -rockridge on \
-    -compliance no_emul_toc -outdev "$outdev" -volid "$(python3 "$label_tool" iso-volume-id "$label")" \
+    -compliance no_emul_toc -outdev "$outdev" -volid "$iso_volume_id" \
     "${maps[@]}" "$@"
 }
 
@@ -161,7 +164,7 @@ make_image() {
   }
   # The Joliet volume id is set below, whatever xorriso says of its length.
   grep -v "RockRidge filesystem manipulator\|too long for Joliet\|^$" "$stage/xorriso.log" >&2 || true
-  python3 "$label_tool" set-joliet-volume-id "$partial" "$label"
+  python3 "$label_script" set-joliet-volume-id "$partial" "$joliet_volume_id"
   mv -f "$partial" "$image"
   say "wrote $image ($(du -m "$image" | cut -f1) MB), label $label"
 }
@@ -188,6 +191,8 @@ build_what_is_missing "$needs_program"
 command -v xorriso >/dev/null || cannot "xorriso is missing; run scripts/setup.sh"
 check_menu
 label=$(chosen_label)
+iso_volume_id=$("$label_tool" iso-volume-id "$label")
+joliet_volume_id=$("$label_tool" joliet-volume-id "$label")
 stage=$(mktemp -d)
 partial=""  # the image while it is written
 trap 'rm -rf "$stage" "$partial"' EXIT

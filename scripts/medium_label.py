@@ -1,40 +1,25 @@
 #!/usr/bin/python3
-"""The medium's label in each place it goes, for scripts/make-medium.sh.
+"""What scripts/make-medium.sh does with the medium's label beyond its rules,
+which pandor7-label holds (menu/medium_label.h).
 
 Usage:
     medium_label.py choose LABEL < CHECK_JSON the label: LABEL, else the menu's
                                               caption from the checker's --json
                                               output, else PANDOR7
-    medium_label.py iso-volume-id LABEL       prints the ISO 9660 volume id
-    medium_label.py set-joliet-volume-id IMAGE LABEL
-                                              writes the Joliet volume id into
-                                              the image's Joliet descriptor
-    medium_label.py write-autorun-inf LABEL FILE
-                                              writes autorun.inf
+    medium_label.py set-joliet-volume-id IMAGE VOLUME_ID
+                                              writes VOLUME_ID (pandor7-label
+                                              joliet-volume-id) into the image's
+                                              Joliet descriptor
 
-Each place takes what its format allows (docs/menu-format.md#iso-image):
-- ISO 9660 volume id: A-Z, 0-9 and _, at most 32; umlauts spelt out (Ä: AE),
-  other accented letters plain, everything else _, no _ twice or at the ends;
-- Joliet volume id: at most 16 UCS-2 characters as written, those Joliet
-  forbids made _, trailing blanks dropped;
-- label= in autorun.inf: the whole text in Windows-1252, which Windows reads.
-Only the Python standard library is used.
+xorriso can't set the Joliet volume id apart from the ISO 9660 one, so it is
+written into the image afterwards. Only the Python standard library is used.
 """
 
 import json
-import re
 import sys
-import unicodedata
 
 DEFAULT_LABEL = "PANDOR7"
-ISO_VOLUME_ID_LENGTH = 32
 JOLIET_VOLUME_ID_LENGTH = 16
-JOLIET_FORBIDDEN = set('*/:;?\\')
-# Umlauts spelt out the German way, and letters that Unicode doesn't
-# decompose into a plain letter and an accent.
-SPELT_OUT = {"Ä": "AE", "Ö": "OE", "Ü": "UE", "ä": "ae", "ö": "oe", "ü": "ue", "ß": "ss",
-             "ẞ": "SS", "Æ": "AE", "æ": "ae", "Œ": "OE", "œ": "oe", "Ø": "O", "ø": "o",
-             "Ł": "L", "ł": "l", "Đ": "D", "đ": "d"}
 
 SECTOR = 2048
 FIRST_DESCRIPTOR_SECTOR = 16
@@ -56,60 +41,11 @@ def choose(label, check_json):
     return caption if caption else DEFAULT_LABEL
 
 
-def with_content(text):
-    """A text without any letter or digit names nothing: the default instead."""
-    return text if any(c.isalnum() for c in text) else DEFAULT_LABEL
-
-
-def plain_letters(text):
-    """Umlauts spelt out, other letters without their accents."""
-    out = []
-    for c in text:
-        if c in SPELT_OUT:
-            out.append(SPELT_OUT[c])
-        else:
-            out.append("".join(d for d in unicodedata.normalize("NFKD", c) if not unicodedata.combining(d)))
-    return "".join(out)
-
-
-def iso_volume_id(label):
-    text = re.sub(r"[^A-Z0-9_]", "_", plain_letters(with_content(label)).upper())
-    text = re.sub(r"_+", "_", text).strip("_")
-    text = text[:ISO_VOLUME_ID_LENGTH].rstrip("_")
-    return text or DEFAULT_LABEL
-
-
-def joliet_volume_id(label):
-    text = "".join("_" if c in JOLIET_FORBIDDEN or ord(c) < 0x20 or ord(c) > 0xFFFF else c
-                   for c in with_content(label))
-    return text[:JOLIET_VOLUME_ID_LENGTH].rstrip(" ")
-
-
-def cp1252(text):
-    """The text in Windows-1252, or None when the code page lacks a character."""
-    try:
-        return text.encode("cp1252")
-    except UnicodeEncodeError:
-        return None
-
-
-def autorun_inf_label(label):
-    """The label as Windows-1252 bytes."""
-    out = bytearray()
-    for c in with_content(label):
-        out += b"_" if ord(c) < 0x20 else cp1252(c) or cp1252(plain_letters(c)) or b"_"
-    return bytes(out)
-
-
-def autorun_inf(label):
-    lines = [b"[autorun]", b"open=autorun.exe", b"icon=autorun.exe,0", b"label=" + autorun_inf_label(label)]
-    return b"".join(line + b"\r\n" for line in lines)
-
-
-def set_joliet_volume_id(image_path, label):
+def set_joliet_volume_id(image_path, volume_id):
     """Rewrites the volume id of every Joliet descriptor; returns how many there were."""
-    name = joliet_volume_id(label)
-    field = name.ljust(JOLIET_VOLUME_ID_LENGTH).encode("utf-16-be")  # unused places hold blanks
+    if len(volume_id) > JOLIET_VOLUME_ID_LENGTH or any(ord(c) > 0xFFFF for c in volume_id):
+        raise ValueError("not a Joliet volume id: %r" % volume_id)
+    field = volume_id.ljust(JOLIET_VOLUME_ID_LENGTH).encode("utf-16-be")  # unused places hold blanks
     found = 0
     with open(image_path, "r+b") as image:
         sector = FIRST_DESCRIPTOR_SECTOR
@@ -133,14 +69,13 @@ def main(argv):
     command, args = (argv[1], argv[2:]) if len(argv) > 1 else ("", [])
     if command == "choose" and len(args) == 1:
         print(choose(args[0], sys.stdin.read()))
-    elif command == "iso-volume-id" and len(args) == 1:
-        print(iso_volume_id(args[0]))
     elif command == "set-joliet-volume-id" and len(args) == 2:
-        if set_joliet_volume_id(args[0], args[1]) == 0:
+        try:
+            found = set_joliet_volume_id(args[0], args[1])
+        except ValueError as error:
+            sys.exit("medium_label.py: %s" % error)
+        if found == 0:
             sys.exit("medium_label.py: %s has no Joliet descriptor" % args[0])
-    elif command == "write-autorun-inf" and len(args) == 2:
-        with open(args[1], "wb") as inf:
-            inf.write(autorun_inf(args[0]))
     else:
         sys.exit(__doc__)
 

@@ -4,6 +4,8 @@ set(PANDOR7_MENU_TEST_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/edited_menu_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/line_file_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/line_list_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/medium_file_names_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/medium_label_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/menu_error_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/menu_model_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/menu_tree_test.cpp
@@ -15,6 +17,7 @@ set(PANDOR7_MENU_TEST_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/start_up_settings_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/strict_integer_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/test_bytes.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/text_1252_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tree_edits_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tree_outline.cpp
   ${CMAKE_CURRENT_LIST_DIR}/wave_file_test.cpp

@@ -1,15 +1,47 @@
 #!/usr/bin/python3
-"""The medium's label as each format takes it, and the Joliet descriptor patch."""
+"""The medium's label as each format takes it (through pandor7-label, as
+scripts/make-medium.sh takes it), the label's choice and the Joliet
+descriptor patch (scripts/medium_label.py)."""
 
 import os
+import subprocess
 import sys
 import tempfile
 import unittest
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts"))
+HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, os.path.join(HERE, "..", "..", "scripts"))
 import medium_label  # noqa: E402
 
+# ctest names the build's tool; by hand, the native build's.
+LABEL_TOOL = os.environ.get("PANDOR7_LABEL_TOOL",
+                            os.path.join(HERE, "..", "..", "build", "native", "checker", "pandor7-label"))
 SECTOR = 2048
+
+
+def label_tool(*args):
+    return subprocess.run([LABEL_TOOL, *args], check=True, capture_output=True).stdout
+
+
+def iso_volume_id(label):
+    return label_tool("iso-volume-id", label).decode("utf-8").rstrip("\n")
+
+
+def joliet_volume_id(label):
+    return label_tool("joliet-volume-id", label).decode("utf-8").rstrip("\n")
+
+
+def autorun_inf(label):
+    with tempfile.TemporaryDirectory() as folder:
+        path = os.path.join(folder, "autorun.inf")
+        label_tool("write-autorun-inf", label, path)
+        with open(path, "rb") as inf:
+            return inf.read()
+
+
+def autorun_inf_label(label):
+    lines = autorun_inf(label).split(b"\r\n")
+    return lines[3][len(b"label="):]
 
 
 class LabelFormsTest(unittest.TestCase):
@@ -31,13 +63,19 @@ class LabelFormsTest(unittest.TestCase):
     def test_each_format_takes_what_it_allows(self):
         for label, iso, joliet, inf in self.CASES:
             with self.subTest(label=label):
-                self.assertEqual(iso, medium_label.iso_volume_id(label))
-                self.assertEqual(joliet, medium_label.joliet_volume_id(label))
-                self.assertEqual(inf, medium_label.autorun_inf_label(label))
+                self.assertEqual(iso, iso_volume_id(label))
+                self.assertEqual(joliet, joliet_volume_id(label))
+                self.assertEqual(inf, autorun_inf_label(label))
 
     def test_autorun_inf_has_four_lines_with_cr_lf(self):
         self.assertEqual(b"[autorun]\r\nopen=autorun.exe\r\nicon=autorun.exe,0\r\nlabel=Gr\xfc\xdfe\r\n",
-                         medium_label.autorun_inf("Grüße"))
+                         autorun_inf("Grüße"))
+
+    def test_wrong_calls_are_refused(self):
+        for args in ([], ["iso-volume-id"], ["write-autorun-inf", "CD"], ["label", "CD"],
+                     ["write-autorun-inf", "CD", os.path.join(HERE, "no such folder", "autorun.inf")]):
+            with self.subTest(args=args):
+                self.assertEqual(2, subprocess.run([LABEL_TOOL, *args], capture_output=True).returncode)
 
 
 class ChooseTest(unittest.TestCase):
@@ -70,7 +108,7 @@ class JolietPatchTest(unittest.TestCase):
         with tempfile.NamedTemporaryFile(suffix=".iso", delete=False) as f:
             f.write(image)
         try:
-            self.assertEqual(1, medium_label.set_joliet_volume_id(f.name, "Grüße aus Köln 2024"))
+            self.assertEqual(1, medium_label.set_joliet_volume_id(f.name, joliet_volume_id("Grüße aus Köln 2024")))
             with open(f.name, "rb") as patched_file:
                 patched = patched_file.read()
         finally:
@@ -86,12 +124,25 @@ class JolietPatchTest(unittest.TestCase):
         with tempfile.NamedTemporaryFile(suffix=".iso", delete=False) as f:
             f.write(image)
         try:
-            medium_label.set_joliet_volume_id(f.name, "CD")
+            medium_label.set_joliet_volume_id(f.name, joliet_volume_id("CD"))
             with open(f.name, "rb") as patched_file:
                 field = patched_file.read()[16 * SECTOR + 40:16 * SECTOR + 72]
         finally:
             os.unlink(f.name)
         self.assertEqual("CD".encode("utf-16-be") + " ".encode("utf-16-be") * 14, field)
+
+    def test_an_id_the_field_cannot_hold_is_refused_untouched(self):
+        image = b"\0" * 16 * SECTOR + descriptor(2, escapes=b"%/@", volume_id=b"OLD") + descriptor(255)
+        with tempfile.NamedTemporaryFile(suffix=".iso", delete=False) as f:
+            f.write(image)
+        try:
+            for volume_id in ("x" * 17, "CD \U0001F600"):
+                with self.subTest(volume_id=volume_id), self.assertRaises(ValueError):
+                    medium_label.set_joliet_volume_id(f.name, volume_id)
+            with open(f.name, "rb") as unchanged:
+                self.assertEqual(image, unchanged.read())
+        finally:
+            os.unlink(f.name)
 
 
 if __name__ == "__main__":
