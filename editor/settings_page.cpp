@@ -591,19 +591,9 @@ void SettingsPage::CommitWelcome() {
 // ---------------------------------------------------------------- the start-up sound
 
 void SettingsPage::ChooseSound() {
-  std::wstring path(32768, L'\0');
-  OPENFILENAMEW dialog{};
-  dialog.lStructSize = sizeof dialog;
-  dialog.hwndOwner = GetAncestor(hwnd_, GA_ROOT);
-  dialog.lpstrFilter = L"Wave-Dateien (*.wav)\0*.wav\0Alle Dateien (*.*)\0*.*\0";
-  dialog.lpstrFile = path.data();
-  dialog.nMaxFile = static_cast<DWORD>(path.size());
-  dialog.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-  dialog.lpstrDefExt = L"wav";
-  const std::wstring title = FromUtf8("Startklang wählen");
-  dialog.lpstrTitle = title.c_str();
-  if (!GetOpenFileNameW(&dialog)) return;
-  path.resize(wcslen(path.c_str()));
+  const std::optional<std::wstring> chosen = host_.ChooseSoundFile();
+  if (!chosen) return;
+  const std::wstring& path = *chosen;
   const std::wstring name = path.substr(path.find_last_of(L"\\/") + 1);
 
   std::string bytes;

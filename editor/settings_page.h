@@ -30,6 +30,8 @@ class SettingsPageHost {
   virtual void SetStartupSound(std::optional<std::string> waveBytes) = 0;
   // An error box owned by the editor (German text, UTF-8).
   virtual void ShowError(const std::string& text) = 0;
+  // The file dialog for a WAV file; none when the author cancels.
+  virtual std::optional<std::wstring> ChooseSoundFile() = 0;
 };
 
 class SettingsPage {

@@ -19,7 +19,7 @@ for arch in $PANDOR7_WINDOWS_ARCHS; do
   if tested "$arch"; then
     build_windows "$arch"
   else
-    build_windows "$arch" demo_medium pandor7-check
+    build_windows "$arch" demo_medium pandor7_package
   fi
 done
 

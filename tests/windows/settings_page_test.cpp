@@ -4,6 +4,8 @@
 // file in the real file dialog. A recording host keeps the menu's options.dat
 // and shows the page again after every edit, as the editor does.
 #include <gtest/gtest.h>
+
+#include <utility>
 #include <windows.h>
 #include <commctrl.h>
 
@@ -28,7 +30,6 @@ namespace pandor {
 namespace {
 
 using testing::HostWindow;
-using testing::ModalDriver;
 using testing::TestFolder;
 
 constexpr int kFirstId = 1000;
@@ -43,8 +44,10 @@ class RecordingHost : public SettingsPageHost {
   const std::optional<std::string>& StartupSound() const override { return sound; }
   void SetStartupSound(std::optional<std::string> waveBytes) override { sound = std::move(waveBytes); }
   void ShowError(const std::string& text) override { errors.push_back(text); }
+  std::optional<std::wstring> ChooseSoundFile() override { return std::exchange(soundFile, std::nullopt); }
 
   SettingsModel model;
+  std::optional<std::wstring> soundFile;  // the file dialog's answer, once
   std::optional<std::string> sound;
   int edits = 0;
   std::vector<std::string> errors;
@@ -323,39 +326,11 @@ TEST_F(SettingsPageTest, TextTheCodePageLacksIsPointedOutAndNotWritten) {
   EXPECT_FALSE(NoteShown(message));
 }
 
-// The open file dialog, found among the thread's windows.
-HWND OpenFileDialog() {
-  HWND found = nullptr;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM result) {
-        char name[16] = "";
-        GetClassNameA(window, name, sizeof name);
-        if (std::string(name) != "#32770" || !IsWindowVisible(window)) return TRUE;
-        *reinterpret_cast<HWND*>(result) = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&found));
-  return found;
-}
-
 class SoundChoiceTest : public SettingsPageTest {
  protected:
-  // "Klang wählen…", the file typed into the dialog's name field and opened.
+  // "Klang wählen…", the file dialog answering with the path.
   void ChooseFile(const std::string& path) {
-    const std::wstring wide = FromUtf8(path);
-    const ModalDriver driver(
-        {[] {}, [&] {
-           const HWND dialog = OpenFileDialog();
-           ASSERT_NE(dialog, nullptr);
-           constexpr int kFileName = 0x47C;  // cmb13, the name field of the explorer-style dialog
-           SetDlgItemTextW(dialog, kFileName, wide.c_str());
-           SendMessageW(dialog, WM_COMMAND, IDOK, 0);
-         }},
-        [] {
-          if (const HWND dialog = OpenFileDialog()) PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
-        });
-    // Not pumped afterwards while the driver's timer still runs.
+    host_.soundFile = FromUtf8(path);
     SendMessageW(Titled("Klang &wählen…"), BM_CLICK, 0, 0);
   }
   HWND Info() { return Labelled("Klang:"); }
