@@ -20,19 +20,19 @@ check "the checker: nothing above a note" test -z "$(grep -E '(Fehler|Warnung):'
 
 cp "$package/autorun.exe" "$medium/autorun.exe"
 start_menu "$medium"
-check "the menu window appears" inspect wait "Pandor 7 – Programme"
+check "the menu window appears" inspect wait "Programme"
 check "no error box" test "$(inspect wait "Velmar Pandor 7" "#32770" 2; echo $?)" = 1
-check "its tree has two top-level entries" inspect select "Pandor 7 – Programme" 1
-check "and no third" test "$(inspect select "Pandor 7 – Programme" 2; echo $?)" = 1
-inspect select "Pandor 7 – Programme" 1
-inspect click "Pandor 7 – Programme" "SysTreeView32" 150 150
+check "its tree has two top-level entries" inspect select "Programme" 1
+check "and no third" test "$(inspect select "Programme" 2; echo $?)" = 1
+inspect select "Programme" 1
+inspect click "Programme" "SysTreeView32" 150 150
 sleep 1
-check "the description shows" grep -qxF "child Edit: Schreibt Texte." <<<"$(inspect texts "Pandor 7 – Programme" | tr -d '\r')"
-inspect click "Pandor 7 – Programme" "Pandor7PictureView"
+check "the description shows" grep -qxF "child Edit: Schreibt Texte." <<<"$(inspect texts "Programme" | tr -d '\r')"
+inspect click "Programme" "Pandor7PictureView"
 check "the picture opens large" inspect wait "Vorschau" "" 20
 check "at its own size" grep -qx "client: 400x300" <<<"$(inspect texts "Vorschau" | tr -d '\r')"
 inspect close "Vorschau" || true
-inspect close "Pandor 7 – Programme"
+inspect close "Programme"
 ended_within "$pid" 20 || kill "$pid"
 
 wine "$package/pandor7-edit.exe" "$(winepath -w "$medium")" >/dev/null 2>&1 &
