@@ -37,6 +37,11 @@ constexpr TreeButton kTreeButtons[] = {
     {kMoveDown, L"Nach &unten", {109, 440, 98, 26}},      {kRename, L"Umbenennen", {210, 440, 98, 26}},
 };
 
+BOOL CALLBACK SetFontOf(HWND child, LPARAM font) {
+  SendMessageW(child, WM_SETFONT, static_cast<WPARAM>(font), FALSE);
+  return TRUE;
+}
+
 }  // namespace
 
 EditorWindow::EditorWindow(HINSTANCE instance, EditorDialogs& dialogs, std::wstring programFolder)
@@ -101,13 +106,7 @@ void EditorWindow::CreateControls() {
   findings_.onOpen = [this](const check::Finding& finding) { OpenFinding(finding); };
   status_ = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, hwnd_,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(kStatusBar)), instance_, nullptr);
-  EnumChildWindows(
-      hwnd_,
-      [](HWND child, LPARAM font) {
-        SendMessageW(child, WM_SETFONT, static_cast<WPARAM>(font), FALSE);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(font_));
+  EnumChildWindows(hwnd_, SetFontOf, reinterpret_cast<LPARAM>(font_));
   ShowPage(kProgramPage);
 }
 
