@@ -206,6 +206,12 @@ LRESULT EditorWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
       }
       return 0;
     case WM_DROPFILES: DropFiles(reinterpret_cast<HDROP>(wParam)); return 0;
+    case WM_ERASEBKGND: {
+      RECT area;
+      GetClientRect(hwnd_, &area);
+      FillRect(reinterpret_cast<HDC>(wParam), &area, GetSysColorBrush(COLOR_BTNFACE));
+      return 1;
+    }
     case kCheckDone: ShowFindings(); return 0;
     case kRenameLater: FinishRename(); return 0;
     case WM_CLOSE:
