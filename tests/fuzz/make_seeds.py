@@ -128,6 +128,10 @@ def main():
                                                  crlf(OPTIONS), crlf(PROGRAMS)))
     write("menu_model", "odd-ends.bin", menu_model([(3, 1, 4), (7, 0, 0)], "\n\r".join(OPTIONS[:9]).encode("cp1252"),
                                                    crlf(PROGRAMS[:9])[:-2] + b"\0rest"))
+    # Texts a label or a file name is made of: a caption, umlauts and scripts the code page lacks, odd bytes.
+    write("medium_names", "caption.txt", b"Demo-CD")
+    write("medium_names", "umlauts.txt", "Mein Büro-Programm Łódź 日本".encode("utf-8"))
+    write("medium_names", "odd.bin", b"con\0\xff\xfe*?:")
 
 
 if __name__ == "__main__":
