@@ -17,9 +17,24 @@
 namespace pandor {
 namespace {
 
-// Longer descriptions are shown in part and can't be edited here: the box
-// would take seconds, and a part saved would cut the file.
-constexpr size_t kEditableDescriptionBytes = 256 * 1024;
+// Longer descriptions, and ones with very long lines, are shown in part and
+// can't be edited here: the box would take seconds (it wraps a long line at
+// a cost that grows with the square of its length), and a part saved would
+// cut the file.
+constexpr size_t kEditableDescriptionBytes = 64 * 1024;
+constexpr size_t kEditableLineBytes = 4 * 1024;
+constexpr size_t kShownDescriptionBytes = 8 * 1024;
+
+bool Editable(const std::string& description) {
+  if (description.size() > kEditableDescriptionBytes) return false;
+  size_t lineStart = 0;
+  for (size_t i = 0; i <= description.size(); ++i) {
+    if (i < description.size() && description[i] != '\r' && description[i] != '\n') continue;
+    if (i - lineStart > kEditableLineBytes) return false;
+    lineStart = i + 1;
+  }
+  return true;
+}
 
 bool SamePath(const std::string& a, const std::string& b) { return SameTextIgnoringCase(a, b); }
 
@@ -49,9 +64,10 @@ void EditorWindow::ShowSelection() {
     return;
   }
   const ProgramEntry entry = document_->Menu().model.programs.Record(record);
+  // The groups at the top level to choose from; a group deeper down can be typed.
   std::vector<std::string> groups;
-  for (size_t n = 0; n < tree_.Nodes().size(); ++n) {
-    if (tree_.Nodes()[n].IsGroup()) groups.push_back(tree_.Text(static_cast<int>(n)));
+  for (int top : tree_.TopLevel()) {
+    if (tree_.Node(top).IsGroup()) groups.push_back(tree_.Text(top));
   }
   std::wstring description;
   bool editable = true;
@@ -59,8 +75,8 @@ void EditorWindow::ShowSelection() {
   if (!entry.description.empty()) {
     const std::optional<std::string> bytes = document_->BytesOf(document_->MenuFileRelative(entry.description));
     if (!bytes) note = "Die Beschreibungsdatei fehlt noch; was Sie schreiben, wird unter ihrem Namen gespeichert. ";
-    editable = !bytes || bytes->size() <= kEditableDescriptionBytes;
-    if (bytes) description = FromAnsi(DescriptionText(editable ? *bytes : bytes->substr(0, kEditableDescriptionBytes)));
+    editable = !bytes || Editable(*bytes);
+    if (bytes) description = FromAnsi(DescriptionText(editable ? *bytes : bytes->substr(0, kShownDescriptionBytes)));
     if (!editable) note = "Die Beschreibung ist zu lang, um sie hier zu bearbeiten; gezeigt wird ihr Anfang. ";
   }
   std::unique_ptr<Picture> picture;

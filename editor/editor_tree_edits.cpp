@@ -125,12 +125,14 @@ void EditorWindow::FinishRename() {
                               "“; die Programme der Gruppe kämen zu ihm. Wählen Sie einen anderen Namen.");
     return;
   }
-  if (group) treeView_.GroupRenamed(old, *name);
+  // A rename keeps the tree's shape: what was open stays open, by its place.
+  const std::vector<NodePlace> open = treeView_.OpenPlaces();
   Edit([&](EditedMenu& menu) {
          if (group) menu.model.programs.RenameGroup(old, *name);
          if (record >= 0) menu.model.programs.SetField(record, RecordField::kDisplayName, *name);
        },
        [&](const MenuTree& tree) { return NodeAt(tree, place); });
+  treeView_.Open(open);
 }
 
 void EditorWindow::RemoveSelected() {

@@ -39,35 +39,81 @@ void ProgramTree::Create(HWND parent, const Place& place, int id) {
                             place, id, WS_EX_CLIENTEDGE);
 }
 
-std::string ProgramTree::GroupKey(int node) const {
-  std::string key;
-  for (int n = node; n >= 0; n = shown_->Node(n).parent) key = shown_->Text(n) + '\n' + key;
-  return key;
+namespace {
+
+// FNV-1a over the text, after the parent's key.
+uint64_t KeyOf(uint64_t parentKey, const std::string& text) {
+  uint64_t key = parentKey ^ 0xcbf29ce484222325ull;
+  for (unsigned char c : text) key = (key ^ c) * 0x100000001b3ull;
+  return (key ^ 0xFF) * 0x100000001b3ull;
 }
+
+}  // namespace
 
 void ProgramTree::Show(const MenuTree& tree, int node) {
   shown_ = &tree;
-  items_.assign(tree.Nodes().size(), nullptr);
-  filled_.assign(tree.Nodes().size(), false);
+  const size_t count = tree.Nodes().size();
+  items_.assign(count, nullptr);
+  filled_.assign(count, false);
+  open_.assign(count, false);
+  keys_.assign(count, 0);
   SendMessageW(tree_, WM_SETREDRAW, FALSE, 0);
   TreeView_DeleteAllItems(tree_);
-  for (int top : tree.TopLevel()) InsertItem(top);
+  for (int top : tree.TopLevel()) {
+    keys_[static_cast<size_t>(top)] = KeyOf(0, tree.Text(top));
+    InsertItem(top);
+  }
   // Groups open before stay open; the ones below them too.
   std::vector<int> pending(tree.TopLevel().rbegin(), tree.TopLevel().rend());
-  const std::set<std::string> wasOpen = openGroups_;
+  const std::set<uint64_t> wasOpen = std::move(openGroups_);
   openGroups_.clear();
+  std::vector<int> reopened;
   while (!pending.empty()) {
     const int n = pending.back();
     pending.pop_back();
-    if (!tree.Node(n).IsGroup() || !wasOpen.count(GroupKey(n))) continue;
+    if (!tree.Node(n).IsGroup() || !wasOpen.count(keys_[static_cast<size_t>(n)])) continue;
     InsertChildren(n);
-    TreeView_Expand(tree_, Item(n), TVE_EXPAND);
-    openGroups_.insert(GroupKey(n));
+    reopened.push_back(n);
     pending.insert(pending.end(), tree.Node(n).children.rbegin(), tree.Node(n).children.rend());
   }
+  OpenGroups(reopened);
   if (node >= 0) Select(node);
   SendMessageW(tree_, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(tree_, nullptr, TRUE);
+}
+
+void ProgramTree::OpenGroups(const std::vector<int>& topDown) {
+  for (int node : topDown) InsertChildren(node);
+  for (auto it = topDown.rbegin(); it != topDown.rend(); ++it) {
+    const size_t node = static_cast<size_t>(*it);
+    if (open_[node]) continue;
+    const int parent = shown_->Node(*it).parent;
+    open_[node] = true;
+    openGroups_.insert(keys_[node]);
+    if (parent < 0 || open_[static_cast<size_t>(parent)]) TreeView_Expand(tree_, items_[node], TVE_EXPAND);
+    else TreeView_SetItemState(tree_, items_[node], TVIS_EXPANDED, TVIS_EXPANDED);
+  }
+}
+
+std::vector<NodePlace> ProgramTree::OpenPlaces() const {
+  std::vector<NodePlace> places;
+  if (!shown_) return places;
+  for (size_t n = 0; n < open_.size(); ++n) {
+    if (open_[n]) places.push_back(PlaceOf(*shown_, static_cast<int>(n)));
+  }
+  return places;
+}
+
+void ProgramTree::Open(const std::vector<NodePlace>& places) {
+  // Places from the top down (a group's before its own groups').
+  std::vector<NodePlace> sorted = places;
+  std::sort(sorted.begin(), sorted.end());
+  std::vector<int> groups;
+  for (const NodePlace& place : sorted) {
+    const int node = NodeAt(*shown_, place);
+    if (node >= 0 && shown_->Node(node).IsGroup() && PlaceOf(*shown_, node) == place) groups.push_back(node);
+  }
+  OpenGroups(groups);
 }
 
 void ProgramTree::InsertItem(int node) {
@@ -87,17 +133,18 @@ void ProgramTree::InsertItem(int node) {
 void ProgramTree::InsertChildren(int node) {
   if (filled_[static_cast<size_t>(node)]) return;
   filled_[static_cast<size_t>(node)] = true;
-  for (int child : shown_->Node(node).children) InsertItem(child);
+  // A node's key is made with its item: below a group, as the group opens.
+  for (int child : shown_->Node(node).children) {
+    keys_[static_cast<size_t>(child)] = KeyOf(keys_[static_cast<size_t>(node)], shown_->Text(child));
+    InsertItem(child);
+  }
 }
 
 void ProgramTree::Reveal(int node) {
   std::vector<int> above;
-  for (int n = shown_->Node(node).parent; n >= 0; n = shown_->Node(n).parent) above.insert(above.begin(), n);
-  for (int group : above) {
-    InsertChildren(group);
-    TreeView_Expand(tree_, Item(group), TVE_EXPAND);
-    openGroups_.insert(GroupKey(group));
-  }
+  for (int n = shown_->Node(node).parent; n >= 0; n = shown_->Node(n).parent) above.push_back(n);
+  std::reverse(above.begin(), above.end());
+  OpenGroups(above);
 }
 
 void ProgramTree::Select(int node) {
@@ -129,30 +176,16 @@ int ProgramTree::NodeAtPoint(POINT point) const {
   return static_cast<int>(data.lParam);
 }
 
-void ProgramTree::GroupRenamed(const std::string& from, const std::string& to) {
-  std::set<std::string> renamed;
-  for (const std::string& key : openGroups_) {
-    // Keys are the texts from the top, each ended by a line break.
-    std::string changed;
-    for (size_t start = 0; start < key.size();) {
-      const size_t end = key.find('\n', start);
-      const std::string part = key.substr(start, end - start);
-      changed += (part == from ? to : part) + '\n';
-      start = end + 1;
-    }
-    renamed.insert(changed);
-  }
-  openGroups_ = std::move(renamed);
-}
-
 void ProgramTree::OnItemExpanding(const NMTREEVIEWW& change) {
-  if (change.action & TVE_EXPAND) InsertChildren(static_cast<int>(change.itemNew.lParam));
+  const int node = static_cast<int>(change.itemNew.lParam);
+  if (change.action & TVE_EXPAND) InsertChildren(node);
 }
 
 void ProgramTree::OnItemExpanded(const NMTREEVIEWW& change) {
-  const std::string key = GroupKey(static_cast<int>(change.itemNew.lParam));
-  if (change.action & TVE_EXPAND) openGroups_.insert(key);
-  else openGroups_.erase(key);
+  const size_t node = static_cast<size_t>(change.itemNew.lParam);
+  open_[node] = (change.action & TVE_EXPAND) != 0;
+  if (open_[node]) openGroups_.insert(keys_[node]);
+  else openGroups_.erase(keys_[node]);
 }
 
 }  // namespace pandor

@@ -8,6 +8,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstdint>
 #include <set>
 #include <string>
 #include <vector>
@@ -41,8 +42,10 @@ class ProgramTree {
   // Notifications of the tree view.
   void OnItemExpanding(const NMTREEVIEWW& change);
   void OnItemExpanded(const NMTREEVIEWW& change);
-  // A group open under its old name stays open under the new one.
-  void GroupRenamed(const std::string& from, const std::string& to);
+  // The places of the open groups, to open them again after an edit that
+  // keeps the tree's shape but changes texts (a rename).
+  std::vector<NodePlace> OpenPlaces() const;
+  void Open(const std::vector<NodePlace>& places);
   // The node under a point of the tree's client area, or -1.
   int NodeAtPoint(POINT point) const;
 
@@ -52,13 +55,20 @@ class ProgramTree {
   void InsertChildren(int node);
   // Makes the items down to the node and opens the groups it lies in.
   void Reveal(int node);
-  std::string GroupKey(int node) const;
+  // Opens the groups, given from the top down: inner ones first, by their
+  // flag alone while the group above is closed, so that the tree view walks
+  // its shown items once, not once a group (a deep tree would take minutes).
+  void OpenGroups(const std::vector<int>& topDown);
 
   HWND tree_ = nullptr;
   const MenuTree* shown_ = nullptr;
   std::vector<HTREEITEM> items_;
   std::vector<bool> filled_;
-  std::set<std::string> openGroups_;  // by their texts, from the top
+  std::vector<bool> open_;  // as the tree view's TVIS_EXPANDED, kept here: asking it costs a search
+  // A group's texts from the top, hashed link by link, so that a deep tree
+  // costs no more than a flat one; the open groups by that key.
+  std::vector<uint64_t> keys_;
+  std::set<uint64_t> openGroups_;
 };
 
 }  // namespace pandor
