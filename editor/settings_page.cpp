@@ -143,7 +143,14 @@ HWND SettingsPage::Create(HWND parent, const RECT& area, int firstId) {
   RegisterObjectWindowClass<SettingsPage>(instance, kClassName, LoadCursor(nullptr, IDC_ARROW));
   firstId_ = firstId;
   font_ = reinterpret_cast<HFONT>(SendMessageW(parent, WM_GETFONT, 0, 0));
-  if (!font_) font_ = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+  if (!font_) {
+    // The font of message boxes, at the screen's resolution.
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    ownFont_.reset(CreateFontIndirectW(&metrics.lfMessageFont));
+    font_ = ownFont_ ? ownFont_.get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+  }
   CreateWindowExW(WS_EX_CONTROLPARENT, kClassName, L"Einstellungen", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_CLIPCHILDREN,
                   area.left, area.top, area.right - area.left, area.bottom - area.top, parent, nullptr, instance,
                   this);
@@ -355,9 +362,10 @@ void SettingsPage::ScrollIntoView(HWND control) {
   GetClientRect(hwnd_, &client);
   GetWindowRect(control, &rect);
   MapWindowPoints(HWND_DESKTOP, hwnd_, reinterpret_cast<POINT*>(&rect), 2);
-  const int margin = Scaled(kMargin);
+  // A row's room around it, so that its label, note or group caption shows too.
+  const int margin = Scaled(kRowHeight);
   if (rect.top < margin) {
-    ScrollTo(scroll_ + rect.top - margin - Scaled(kGroupCaption));
+    ScrollTo(scroll_ + rect.top - margin);
   } else if (rect.bottom > client.bottom - margin) {
     ScrollTo(scroll_ + rect.bottom - client.bottom + margin);
   }

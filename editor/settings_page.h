@@ -16,6 +16,7 @@
 #include "editor/colour_field.h"
 #include "editor/page_layout.h"
 #include "menu/settings_model.h"
+#include "platform/handle.h"
 #include "platform/object_window.h"
 
 namespace pandor {
@@ -124,7 +125,8 @@ class SettingsPage {
   SettingsPageHost& host_;
   HWND hwnd_ = nullptr;
   int firstId_ = 0;
-  HFONT font_ = nullptr;
+  HFONT font_ = nullptr;  // the parent's, or ownFont_
+  FontHandle ownFont_;
   SettingsModel shown_;
   bool showing_ = false;
   int scroll_ = 0;

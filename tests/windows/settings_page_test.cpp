@@ -15,10 +15,12 @@
 #include <string>
 #include <vector>
 
+#include "editor/dialog_focus.h"
 #include "editor/settings_page.h"
 #include "menu/new_menu.h"
 #include "platform/ansi_text.h"
 #include "platform/child_window.h"
+#include "platform/control_hook.h"
 #include "platform/text.h"
 #include "tests/windows/dialog_driver.h"
 #include "tests/windows/sound_sink.h"
@@ -83,8 +85,19 @@ std::vector<HWND> Children(HWND page) {
 class SettingsPageTest : public ::testing::Test {
  protected:
   static HWND Host() {
-    static HostWindow* host = new HostWindow(nullptr, true);
+    static HostWindow* host = [] {
+      auto* window = new HostWindow(nullptr, true);
+      // As the editor's top window does: labels' letters reach their fields.
+      HookControl(window->Handle(), AnswerNextDialogControl, 0, 0);
+      return window;
+    }();
     return host->Handle();
+  }
+  static LRESULT CALLBACK AnswerNextDialogControl(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                                  DWORD_PTR) {
+    if (message != WM_NEXTDLGCTL) return CallNextHook(window, message, wParam, lParam);
+    MoveDialogFocus(window, wParam, lParam);
+    return 0;
   }
 
   void Open(const SettingsModel& model) {
@@ -433,6 +446,36 @@ TEST_F(SettingsPageTest, TabOrderIsVisualOrderAndEveryFieldHasALabelAndItsOwnKey
     }
   }
   EXPECT_GE(keys.size(), 20u);
+}
+
+// A key as the editor's message loop passes it: through IsDialogMessage of the top window.
+void DialogKey(HWND top, UINT message, WPARAM key) {
+  MSG msg{GetFocus(), message, key, message == WM_SYSCHAR ? (1 | (1 << 29)) : 1, GetTickCount(), {}};
+  if (!IsDialogMessageW(top, &msg)) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  Pump();
+}
+
+TEST_F(SettingsPageTest, KeysAloneReachTheFieldsAndEditThem) {
+  const HWND caption = Labelled("Fenster&überschrift:");
+  SetFocus(caption);
+  DialogKey(Host(), WM_KEYDOWN, VK_TAB);
+  EXPECT_EQ(GetFocus(), Labelled("&Hintergrundfarbe:"));
+  DialogKey(Host(), WM_KEYDOWN, VK_TAB);
+  EXPECT_EQ(GetWindowTextLengthW(GetFocus()), static_cast<int>(wcslen(L"Farbe…")));
+  // Alt and a label's letter: the field it names.
+  DialogKey(Host(), WM_SYSCHAR, L'ö');
+  EXPECT_EQ(GetFocus(), Labelled("Schriftgr&öße in Punkt:"));
+  // A check box's letter clicks it, as in every dialog; the space bar clicks it again.
+  DialogKey(Host(), WM_SYSCHAR, L'k');
+  EXPECT_EQ(GetFocus(), Titled("Hover-Farben der &Knöpfe"));
+  EXPECT_EQ(Line(kHoverEffectsLine), "0");
+  DialogKey(Host(), WM_KEYDOWN, VK_SPACE);
+  DialogKey(Host(), WM_KEYUP, VK_SPACE);
+  EXPECT_EQ(Line(kHoverEffectsLine), "1");
+  EXPECT_EQ(host_.edits, 2);
 }
 
 TEST_F(SettingsPageTest, AFindingsLineIsScrolledIntoViewAndFocused) {
