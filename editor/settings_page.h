@@ -78,12 +78,14 @@ class SettingsPage {
   };
 
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
 
   // Building the rows, in the order of the tab key.
   void CreateControls();
   void BeginGroup(const char* caption);
   void BeginRow(int height = kRowHeight);
   HWND Add(const wchar_t* className, const std::wstring& text, DWORD style, const Place& place, int id);
+  void AddNote(int row);
   void AddTextRow(SettingsLine line, const char* label);
   void AddColourRow(SettingsLine line, const char* label);
   void AddSwitchRow(SettingsLine line, const char* text);

@@ -11,9 +11,11 @@
 namespace pandor {
 namespace {
 
-// options.dat lines 0 to 16 as a new menu has them, with one line changed.
+// Lines 0 to 16 that each read plainly as their kind, with one line changed,
+// and only the first `keep` of them.
 Settings With(int line, const std::string& text, size_t keep = 17) {
-  LineList lines{"5600.0", "-2147483633", "1", "0", "A", "B", "0", "0", "0", "S", "0", "Arial", "10", "0", "0", "1", "1"};
+  LineList lines{"5600.0", "-2147483633", "1", "0", "A", "B", "0", "0", "0"};
+  lines.insert(lines.end(), {"S", "0", "Arial", "10", "0", "0", "1", "1"});
   if (line >= 0) lines[static_cast<size_t>(line)] = text;
   lines.resize(keep);
   return Settings(lines);
@@ -25,7 +27,9 @@ std::string Note(const Settings& settings, SettingsLine line) {
 
 TEST(SettingNotesTest, LinesThatReadPlainlyHaveNone) {
   const Settings plain = With(-1, "");
-  for (const StartUpSetting& setting : StartUpSettings(true)) EXPECT_EQ(SettingNote(plain, setting), "") << setting.line;
+  for (const StartUpSetting& setting : StartUpSettings(true)) {
+    EXPECT_EQ(SettingNote(plain, setting), "") << setting.line;
+  }
   EXPECT_EQ(Note(With(kBackgroundColourLine, "$00E7F8FF"), kBackgroundColourLine), "");
   EXPECT_EQ(Note(With(kMenuFontSizeLine, "  +12"), kMenuFontSizeLine), "");
 }
@@ -42,7 +46,8 @@ TEST(SettingNotesTest, EachWayALineReadsOtherwise) {
                                          "Schwarz."},
       {kMenuFontSizeLine, "\t10", "Zeile 12 liest das Menü nicht als Zahl: „\t10“. Der Start meldet einen Fehler und "
                                   "übergeht die Zeilen danach."},
-      {kIconStyleLine, "0", "Zeile 16 hat den Symbolstil 0: das Menü zeigt die Programme dann als Ordner, wie Gruppen."},
+      {kIconStyleLine, "0",
+       "Zeile 16 hat den Symbolstil 0: das Menü zeigt die Programme dann als Ordner, wie Gruppen."},
       {kInfoPanelShownLine, "0 ", "Zeile 2 lautet „0 “, nicht 0 oder 1: das Menü liest den Schalter als aus."},
       {kTickerSwitchLine, "ja", "Zeile 10 lautet „ja“, nicht 0 oder 1: das Menü liest den Schalter als aus."},
       {kMenuFontNameLine, std::string(32, 'x'),

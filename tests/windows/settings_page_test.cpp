@@ -235,6 +235,8 @@ TEST_F(SettingsPageTest, ColourChoicesWriteSystemColoursWithTheTopBitAndOwnColou
   // An own colour starts as the one this PC shows.
   Choose(choice, "Eigene Farbe");
   EXPECT_EQ(Line(kBackgroundColourLine), std::to_string(GetSysColor(COLOR_WINDOW)));
+  Choose(choice, "Eigene Farbe");
+  EXPECT_EQ(host_.edits, 2) << "the same choice again changes nothing";
 
   Choose(Labelled("Sch&attenfarbe:"), "Markierter Text");
   EXPECT_EQ(Line(kBannerShadowColourLine), std::to_string(static_cast<int32_t>(0x8000000Eu)));
