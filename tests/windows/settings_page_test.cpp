@@ -480,6 +480,39 @@ TEST_F(SettingsPageTest, KeysAloneReachTheFieldsAndEditThem) {
   EXPECT_EQ(host_.edits, 2);
 }
 
+// The width a control's text takes in the control's font, the mnemonic's "&" left out.
+int TextWidth(HWND control) {
+  std::wstring text = FromUtf8(TextOf(control));
+  const size_t amp = text.find(L'&');
+  if (amp != std::wstring::npos) text.erase(amp, 1);
+  const HDC dc = GetDC(control);
+  const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+  SIZE size{};
+  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  SelectObject(dc, old);
+  ReleaseDC(control, dc);
+  return size.cx;
+}
+
+TEST_F(SettingsPageTest, EveryLabelAndCheckBoxShowsItsWholeText) {
+  Open(OddOptions());  // with notes
+  int checked = 0;
+  for (HWND child : Children(page_->Window())) {
+    const std::string kind = ClassOf(child);
+    const LONG style = GetWindowLongW(child, GWL_STYLE);
+    const bool checkBox = kind == "Button" && (style & BS_TYPEMASK) == BS_AUTOCHECKBOX;
+    const bool label = kind == "Static" && (style & SS_TYPEMASK) == SS_LEFT && !(style & SS_NOPREFIX);
+    if (!checkBox && !label) continue;
+    RECT client;
+    GetClientRect(child, &client);
+    // A check box's text stands right of its box.
+    const int room = client.right - (checkBox ? GetSystemMetrics(SM_CXMENUCHECK) + Scaled(4) : 0);
+    EXPECT_LE(TextWidth(child), room) << TextOf(child);
+    ++checked;
+  }
+  EXPECT_GE(checked, 20);
+}
+
 TEST_F(SettingsPageTest, AFindingsLineIsScrolledIntoViewAndFocused) {
   RECT client;
   GetClientRect(page_->Window(), &client);
