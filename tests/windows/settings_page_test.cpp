@@ -298,6 +298,25 @@ TEST_F(SettingsPageTest, AFontSizeThatIsNoNumberIsRefused) {
   EXPECT_NE(host_.errors[0].find("ganze Zahl"), std::string::npos) << host_.errors[0];
 }
 
+TEST_F(SettingsPageTest, EachClickOnTheSizeArrowsIsOneEdit) {
+  const HWND fontSize = Labelled("Schriftgr&öße in Punkt:");
+  const HWND arrows = GetWindow(fontSize, GW_HWNDNEXT);
+  RECT client;
+  GetClientRect(arrows, &client);
+  const auto click = [&](int y) {
+    SendMessageW(arrows, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(client.right / 2, y));
+    SendMessageW(arrows, WM_LBUTTONUP, 0, MAKELPARAM(client.right / 2, y));
+    Pump();
+  };
+  click(client.bottom / 4);  // the upper arrow
+  EXPECT_EQ(Line(kMenuFontSizeLine), "11");
+  click(client.bottom / 4);
+  click(client.bottom * 3 / 4);  // the lower one
+  EXPECT_EQ(Line(kMenuFontSizeLine), "11");
+  EXPECT_EQ(TextOf(fontSize), "11");
+  EXPECT_EQ(host_.edits, 3);
+}
+
 TEST_F(SettingsPageTest, WelcomeTextIsItsLinesAfterTheMarker) {
   const HWND welcome = Labelled("Be&grüßungstext:");
   Type(welcome, L"Hallo\r\rWelt");  // Enter twice between
