@@ -384,8 +384,15 @@ void SettingsPage::ScrollIntoView(HWND control) {
   RECT rect;
   GetClientRect(hwnd_, &client);
   GetWindowRect(control, &rect);
+  // With the note under it, which says what is odd about the line.
+  const size_t row = static_cast<size_t>(GetDlgCtrlID(control) - firstId_) / kIdsPerRow;
+  if (row < notes_.size() && notes_[row] && IsWindowVisible(notes_[row])) {
+    RECT note;
+    GetWindowRect(notes_[row], &note);
+    rect.bottom = std::max(rect.bottom, note.bottom);
+  }
   MapWindowPoints(HWND_DESKTOP, hwnd_, reinterpret_cast<POINT*>(&rect), 2);
-  // A row's room around it, so that its label, note or group caption shows too.
+  // A row's room around it, so that its label or group caption shows too.
   const int margin = Scaled(kRowHeight);
   if (rect.top < margin) {
     ScrollTo(scroll_ + rect.top - margin);

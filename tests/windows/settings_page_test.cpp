@@ -556,6 +556,14 @@ TEST_F(SettingsPageTest, AFindingsLineIsScrolledIntoViewAndFocused) {
   page_->FocusLine(kCaptionLine);
   EXPECT_EQ(GetFocus(), caption);
   EXPECT_TRUE(inView(caption));
+
+  // A line with a note: the note shows too.
+  Open(OddOptions());
+  page_->FocusLine(kIconStyleLine);
+  EXPECT_TRUE(inView(TitledStarting("Zeile 16 hat den Symbolstil 7")));
+  page_->FocusLine(kBannerTextColourLine);
+  page_->FocusLine(kMenuFontSizeLine);
+  EXPECT_TRUE(inView(TitledStarting("Zeile 12 liest das Menü nicht als Zahl")));
   EXPECT_EQ(host_.edits, 0);
 }
 
