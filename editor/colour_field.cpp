@@ -41,13 +41,20 @@ void ColourField::Show(std::optional<IntegerColour> colour) {
 }
 
 std::optional<IntegerColour> ColourField::Command(HWND control, int code) {
-  if (control == button_ && code == BN_CLICKED) return ChooseOwnColour();
-  if (control != choice_ || code != CBN_SELCHANGE) return std::nullopt;
+  std::optional<IntegerColour> chosen;
+  if (control == button_ && code == BN_CLICKED) chosen = ChooseOwnColour();
+  if (control == choice_ && code == CBN_SELCHANGE) chosen = Chosen();
+  if (chosen && colour_ && chosen->value == colour_->value) return std::nullopt;  // no change
+  return chosen;
+}
+
+std::optional<IntegerColour> ColourField::Chosen() const {
   const auto item = static_cast<int>(SendMessageW(choice_, CB_GETCURSEL, 0, 0));
   if (item < 0) return std::nullopt;
+  if (item != kOwnColourItem) return SystemColourValue(kSystemColours[item - 1].index);
+  if (colour_ && !colour_->IsSystemColour()) return colour_;
   // An own colour starts as the colour this PC shows now.
-  if (item == kOwnColourItem) return IntegerColour{colour_ ? static_cast<uint32_t>(ToColorRef(*colour_)) : 0u};
-  return SystemColourValue(kSystemColours[item - 1].index);
+  return IntegerColour{colour_ ? static_cast<uint32_t>(ToColorRef(*colour_)) : 0u};
 }
 
 std::optional<IntegerColour> ColourField::ChooseOwnColour() {

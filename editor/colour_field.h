@@ -24,7 +24,8 @@ class ColourField {
   // chosen, no swatch).
   void Show(std::optional<IntegerColour> colour);
   // The colour the author chose through a notification from one of the
-  // field's controls (the button opens the colour dialog); none otherwise.
+  // field's controls (the button opens the colour dialog); none when nothing
+  // changes.
   std::optional<IntegerColour> Command(HWND control, int code);
   // The swatch's background for WM_CTLCOLORSTATIC; null for any other control.
   HBRUSH SwatchBrush(HWND control) const;
@@ -32,6 +33,8 @@ class ColourField {
 
  private:
   std::optional<IntegerColour> ChooseOwnColour();
+  // What the choice's selected item stands for.
+  std::optional<IntegerColour> Chosen() const;
 
   HWND choice_ = nullptr;
   HWND swatch_ = nullptr;

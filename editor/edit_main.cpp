@@ -1,7 +1,6 @@
 // The menu editor's program entry: pandor7-edit.exe [MEDIUM_ROOT]
 #include <windows.h>
 #include <commctrl.h>
-#include <ole2.h>
 #include <shellapi.h>
 
 #include <cstdlib>
@@ -38,8 +37,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
                                 ICC_TREEVIEW_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES |
                                     ICC_UPDOWN_CLASS | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
-  // The folder dialog of the new style needs OLE on the thread.
-  OleInitialize(nullptr);
 
   WindowsEditorDialogs dialogs;
   EditorWindow::RegisterClasses(instance);
@@ -59,6 +56,5 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }
-  OleUninitialize();
   return 0;
 }

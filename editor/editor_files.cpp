@@ -88,7 +88,7 @@ void EditorWindow::OpenChosen() {
 
 bool EditorWindow::Save() {
   if (!document_) return false;
-  form_.CommitPending();
+  CommitFields();
   try {
     const std::wstring backup = document_->Save();
     SetStatus(backup.empty() ? "Gespeichert." : "Gespeichert. Die vorige Fassung liegt in „" + ToUtf8(backup) + "“.");
@@ -103,7 +103,7 @@ bool EditorWindow::Save() {
 
 bool EditorWindow::ConfirmLeaving() {
   if (!document_) return true;
-  form_.CommitPending();
+  CommitFields();
   if (!document_->History().Unsaved()) return true;
   switch (dialogs_.Ask(hwnd_, "Das Menü „" + ToUtf8(document_->Name()) + "“ hat ungespeicherte Änderungen. Speichern?",
                        true)) {
@@ -125,7 +125,7 @@ std::optional<std::wstring> EditorWindow::MenuProgram() {
 
 void EditorWindow::Preview() {
   if (!document_) return;
-  form_.CommitPending();
+  CommitFields();
   const std::optional<std::wstring> program = MenuProgram();
   if (!program) return;
   // The menu as it stands, saved or not, in a medium of its own: the menu
@@ -163,7 +163,7 @@ void EditorWindow::Preview() {
 
 void EditorWindow::WriteMedium() {
   if (!document_) return;
-  form_.CommitPending();
+  CommitFields();
   if (document_->History().Unsaved()) {
     if (dialogs_.Ask(hwnd_, "Geschrieben wird das gespeicherte Menü. Jetzt speichern?", false) != Answer::kYes) return;
     if (!Save()) return;

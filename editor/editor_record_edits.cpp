@@ -115,9 +115,10 @@ void EditorWindow::FieldEdited(RecordField field, const std::wstring& text) {
     FinishRename();
     return;
   }
+  // A display name may join or leave a group of that name; the other fields leave the tree as it is.
   const NodePlace place = PlaceOf(tree_, node);
   Edit([&](EditedMenu& menu) { menu.model.programs.SetField(record, field, *ansi); },
-       [&](const MenuTree& tree) { return NodeAt(tree, place); });
+       [&](const MenuTree& tree) { return NodeAt(tree, place); }, field != RecordField::kDisplayName);
 }
 
 void EditorWindow::DescriptionEdited(const std::wstring& text) {
@@ -135,12 +136,11 @@ void EditorWindow::DescriptionEdited(const std::wstring& text) {
       return document_->BytesOf(document_->MenuFileRelative(candidate)).has_value();
     });
   }
-  const NodePlace place = PlaceOf(tree_, treeView_.SelectedNode());
   Edit([&](EditedMenu& menu) {
          if (entry.description.empty()) menu.model.programs.SetField(record, RecordField::kDescription, name);
          menu.PlanFile(document_->MenuFileRelative(name), *bytes);
        },
-       [&](const MenuTree& tree) { return NodeAt(tree, place); });
+       nullptr, true);
 }
 
 void EditorWindow::ChooseRunFile() {
@@ -150,9 +150,7 @@ void EditorWindow::ChooseRunFile() {
   if (!file) return;
   const std::optional<std::string> runFile = RunFileOnMedium(*file);
   if (!runFile) return;
-  const NodePlace place = PlaceOf(tree_, treeView_.SelectedNode());
-  Edit([&](EditedMenu& menu) { menu.model.programs.SetField(record, RecordField::kRunFile, *runFile); },
-       [&](const MenuTree& tree) { return NodeAt(tree, place); });
+  Edit([&](EditedMenu& menu) { menu.model.programs.SetField(record, RecordField::kRunFile, *runFile); }, nullptr, true);
 }
 
 void EditorWindow::ChoosePicture() {
@@ -183,29 +181,22 @@ void EditorWindow::ChoosePicture() {
   }
   const std::optional<std::string> ansi = AnsiOrComplain(name);
   if (!ansi) return;
-  const NodePlace place = PlaceOf(tree_, treeView_.SelectedNode());
-  Edit([&](EditedMenu& menu) { menu.model.programs.SetField(record, RecordField::kPicture, *ansi); },
-       [&](const MenuTree& tree) { return NodeAt(tree, place); });
+  Edit([&](EditedMenu& menu) { menu.model.programs.SetField(record, RecordField::kPicture, *ansi); }, nullptr, true);
 }
 
 void EditorWindow::EditSettings(const std::function<void(SettingsModel&)>& edit) {
-  const int node = treeView_.SelectedNode();
-  const NodePlace place = node < 0 ? NodePlace{} : PlaceOf(tree_, node);
-  Edit([&](EditedMenu& menu) { edit(menu.model.settings); },
-       [&](const MenuTree& tree) { return node < 0 ? -1 : NodeAt(tree, place); });
+  Edit([&](EditedMenu& menu) { edit(menu.model.settings); }, nullptr, true);
 }
 
 const std::optional<std::string>& EditorWindow::StartupSound() const { return startupSound_; }
 
 void EditorWindow::SetStartupSound(std::optional<std::string> waveBytes) {
-  const int node = treeView_.SelectedNode();
-  const NodePlace place = node < 0 ? NodePlace{} : PlaceOf(tree_, node);
   startupSound_ = waveBytes;
   Edit([&](EditedMenu& menu) {
          if (waveBytes) menu.PlanFile(kStartupSoundPath, *waveBytes);
          else menu.PlanDeletion(kStartupSoundPath);
        },
-       [&](const MenuTree& tree) { return node < 0 ? -1 : NodeAt(tree, place); });
+       nullptr, true);
 }
 
 void EditorWindow::ShowError(const std::string& text) { dialogs_.Error(hwnd_, text); }

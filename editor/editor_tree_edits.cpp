@@ -62,7 +62,7 @@ std::optional<std::string> EditorWindow::RunFileOnMedium(const std::wstring& fil
 
 void EditorWindow::AddProgram(const std::optional<std::wstring>& chosenFile) {
   if (!document_) return;
-  form_.CommitPending();
+  CommitFields();
   const std::optional<std::wstring> file = chosenFile ? chosenFile : dialogs_.ChooseFile(hwnd_, FileKind::kProgram);
   if (!file) return;
   const std::optional<std::string> runFile = RunFileOnMedium(*file);
@@ -81,7 +81,7 @@ void EditorWindow::AddProgram(const std::optional<std::wstring>& chosenFile) {
 
 void EditorWindow::AddGroup() {
   if (!document_) return;
-  form_.CommitPending();
+  CommitFields();
   const std::string name = UnusedGroupName(tree_);
   int record = -1;
   Edit([&](EditedMenu& menu) {
@@ -138,7 +138,7 @@ void EditorWindow::FinishRename() {
 void EditorWindow::RemoveSelected() {
   const int node = treeView_.SelectedNode();
   if (!document_ || node < 0) return;
-  form_.CommitPending();
+  CommitFields();
   const MenuNode& data = tree_.Node(node);
   if (data.IsGroup()) {
     const std::string question = "Die Gruppe „" + ToUtf8(FromAnsi(tree_.Text(node))) + "“ mit " +
@@ -155,7 +155,7 @@ void EditorWindow::RemoveSelected() {
 void EditorWindow::MoveSelected(bool up) {
   const int node = treeView_.SelectedNode();
   if (!document_ || node < 0) return;
-  form_.CommitPending();
+  CommitFields();
   NodePlace place = PlaceOf(tree_, node);
   bool moved = false;
   Edit([&](EditedMenu& menu) { moved = up ? menu.model.programs.MoveUp(node) : menu.model.programs.MoveDown(node); },

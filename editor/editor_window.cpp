@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include "editor/dialog_focus.h"
 #include "editor/editor_ids.h"
 #include "editor/unsaved_files.h"
 #include "menu/description.h"
@@ -97,10 +98,9 @@ void EditorWindow::CreateControls() {
                  reinterpret_cast<LPARAM>(&item));
   }
   SendMessageW(tabs_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-  RECT pageArea = kTabsPlace.ScaledRect();
-  SendMessageW(tabs_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&pageArea));
-  form_.Create(hwnd_, pageArea, kFormFirst);
-  settingsPage_.Create(hwnd_, pageArea, kSettingsFirst);
+  pageArea_ = kTabsPlace.ScaledRect();
+  SendMessageW(tabs_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&pageArea_));
+  form_.Create(hwnd_, pageArea_, kFormFirst);
   CreateChildWindow(hwnd_, L"STATIC", L"&Befunde der Prüfung:", SS_LEFT, kFindingsLabelPlace, kFindingsLabel);
   findings_.Create(hwnd_, kFindingsPlace, kFindingsList);
   findings_.onOpen = [this](const check::Finding& finding) { OpenFinding(finding); };
@@ -206,6 +206,7 @@ LRESULT EditorWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
       }
       return 0;
     case WM_DROPFILES: DropFiles(reinterpret_cast<HDROP>(wParam)); return 0;
+    case WM_NEXTDLGCTL: MoveDialogFocus(hwnd_, wParam, lParam); return 0;
     case WM_ERASEBKGND: {
       RECT area;
       GetClientRect(hwnd_, &area);
@@ -240,7 +241,10 @@ void EditorWindow::OnCommand(int command) {
     case kMoveUp: MoveSelected(true); break;
     case kMoveDown: MoveSelected(false); break;
     case kOutOfGroup: TakeOutOfGroup(); break;
-    case kSettings: ShowPage(kSettingsPage); SetFocus(settingsPage_.Window()); break;
+    case kSettings:
+      ShowPage(kSettingsPage);
+      if (const HWND first = GetNextDlgTabItem(settingsPage_.Window(), nullptr, FALSE)) SetFocus(first);
+      break;
     case kFindings: SetFocus(findings_.Handle()); break;
     case kAbout:
       dialogs_.Tell(hwnd_, std::string(kEditorTitle) +
@@ -261,7 +265,7 @@ LRESULT EditorWindow::OnNotify(const NMHDR& header) {
     case TVN_ITEMEXPANDINGW: treeView_.OnItemExpanding(reinterpret_cast<const NMTREEVIEWW&>(header)); return 0;
     case TVN_ITEMEXPANDEDW: treeView_.OnItemExpanded(reinterpret_cast<const NMTREEVIEWW&>(header)); return 0;
     case TVN_SELCHANGEDW:
-      form_.CommitPending();
+      CommitFields();
       ShowSelection();
       return 0;
     case TVN_BEGINLABELEDITW: return document_ ? FALSE : TRUE;
@@ -277,14 +281,29 @@ LRESULT EditorWindow::OnNotify(const NMHDR& header) {
   return 0;
 }
 
+void EditorWindow::MakeSettingsPage() {
+  if (settingsPageMade_) return;
+  settingsPageMade_ = true;
+  settingsPage_.Create(hwnd_, pageArea_, kSettingsFirst);
+  // In the tab order right after the program page, where it stands.
+  SetWindowPos(settingsPage_.Window(), form_.Window(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  if (document_) settingsPage_.Show(document_->Menu().model.settings);
+}
+
 void EditorWindow::ShowPage(int page) {
+  if (page == kSettingsPage) MakeSettingsPage();
   SendMessageW(tabs_, TCM_SETCURSEL, static_cast<WPARAM>(page), 0);
   ShowWindow(form_.Window(), page == kProgramPage ? SW_SHOW : SW_HIDE);
-  ShowWindow(settingsPage_.Window(), page == kSettingsPage ? SW_SHOW : SW_HIDE);
+  if (settingsPageMade_) ShowWindow(settingsPage_.Window(), page == kSettingsPage ? SW_SHOW : SW_HIDE);
+}
+
+void EditorWindow::CommitFields() {
+  form_.CommitPending();
+  if (settingsPageMade_) settingsPage_.CommitEdits();
 }
 
 void EditorWindow::Edit(const std::function<void(EditedMenu&)>& change,
-                        const std::function<int(const MenuTree&)>& select) {
+                        const std::function<int(const MenuTree&)>& select, bool keepsTree) {
   if (!document_) return;
   EditedMenu next = document_->Menu();
   try {
@@ -300,12 +319,12 @@ void EditorWindow::Edit(const std::function<void(EditedMenu&)>& change,
   }
   document_->History().Push(std::move(next));
   tree_ = document_->Menu().model.programs.Tree();
-  ShowState(select ? select(tree_) : -1);
+  ShowState(select && !keepsTree ? select(tree_) : -1, !keepsTree);
 }
 
 void EditorWindow::Undo() {
   if (!document_) return;
-  form_.CommitPending();
+  CommitFields();
   const NodePlace place = PlaceOf(tree_, std::max(treeView_.SelectedNode(), 0));
   if (!document_->History().Undo()) {
     SetStatus("Es gibt nichts rückgängig zu machen.");
@@ -317,7 +336,7 @@ void EditorWindow::Undo() {
   SetStatus("Rückgängig gemacht.");
 }
 
-void EditorWindow::ShowState(int selectNode) {
+void EditorWindow::ShowState(int selectNode, bool showTree) {
   const bool open = document_.has_value();
   for (const TreeButton& button : kTreeButtons) EnableWindow(GetDlgItem(hwnd_, button.command), open);
   for (int command : {kSave, kPreview, kWriteMedium, kUndo, kAddProgram, kAddGroup, kRename, kRemove, kMoveUp,
@@ -330,9 +349,9 @@ void EditorWindow::ShowState(int selectNode) {
     SetStatus("Öffnen Sie den Ordner eines Mediums (Strg+O) oder legen Sie ein neues Menü an (Strg+N).");
     return;
   }
-  treeView_.Show(tree_, selectNode);
+  if (showTree) treeView_.Show(tree_, selectNode);
   ShowSelection();
-  settingsPage_.Show(document_->Menu().model.settings);
+  if (settingsPageMade_) settingsPage_.Show(document_->Menu().model.settings);
   UpdateCaption();
   RequestCheck();
 }

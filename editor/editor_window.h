@@ -106,10 +106,17 @@ class EditorWindow : private RecordFormHost, private SettingsPageHost {
 
   // Showing the state (editor_window.cpp).
   // Applies `change` to a copy of the current state and, when it changed
-  // anything, makes that the current state and selects `select(tree)`.
-  void Edit(const std::function<void(EditedMenu&)>& change, const std::function<int(const MenuTree&)>& select);
+  // anything, makes that the current state and selects `select(tree)`. An
+  // edit that keeps the tree as it is (a record's files, the settings) says
+  // so with `keepsTree`: the tree isn't shown anew, and the selection stays.
+  void Edit(const std::function<void(EditedMenu&)>& change, const std::function<int(const MenuTree&)>& select,
+            bool keepsTree = false);
   void Undo();
-  void ShowState(int selectNode);
+  void ShowState(int selectNode, bool showTree = true);
+  // Takes what the author typed into a field not yet left, on the form and the settings page.
+  void CommitFields();
+  // The settings page is made when first shown: its many controls would slow the start.
+  void MakeSettingsPage();
   void ShowSelection();
   void ShowFindings();
   void OpenFinding(const check::Finding& finding);
@@ -129,6 +136,8 @@ class EditorWindow : private RecordFormHost, private SettingsPageHost {
   ProgramTree treeView_;
   RecordForm form_;
   SettingsPage settingsPage_;
+  bool settingsPageMade_ = false;
+  RECT pageArea_{};
   FindingsPane findings_;
   std::unique_ptr<LiveCheck> liveCheck_;
   std::optional<MediumDocument> document_;

@@ -13,14 +13,6 @@ struct Column {
 };
 constexpr Column kColumns[] = {{L"Art", 70}, {L"Datei", 170}, {L"Zeile", 50}, {L"Meldung", 640}};
 
-void SetCell(HWND list, int row, int column, const std::string& utf8) {
-  std::wstring text = FromUtf8(utf8);
-  LVITEMW item{};
-  item.iSubItem = column;
-  item.pszText = text.data();
-  SendMessageW(list, LVM_SETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-}
-
 }  // namespace
 
 const char* SeverityName(check::Severity severity) {
@@ -34,7 +26,8 @@ const char* SeverityName(check::Severity severity) {
 
 void FindingsPane::Create(HWND parent, const Place& place, int id) {
   list_ = CreateChildWindow(parent, WC_LISTVIEWW, L"Befunde",
-                            WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS, place, id, WS_EX_CLIENTEDGE);
+                            WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_OWNERDATA, place, id,
+                            WS_EX_CLIENTEDGE);
   SendMessageW(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_LABELTIP);
   for (int i = 0; i < static_cast<int>(std::size(kColumns)); ++i) {
     LVCOLUMNW column{};
@@ -47,24 +40,23 @@ void FindingsPane::Create(HWND parent, const Place& place, int id) {
 
 void FindingsPane::Show(std::vector<check::Finding> findings, const std::string& failure) {
   findings_ = std::move(findings);
-  SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
-  SendMessageW(list_, LVM_DELETEALLITEMS, 0, 0);
   if (!failure.empty()) findings_.insert(findings_.begin(), check::Finding{check::Severity::kError, "", 0, failure, {}, ""});
-  for (int row = 0; row < static_cast<int>(findings_.size()); ++row) {
-    const check::Finding& finding = findings_[static_cast<size_t>(row)];
-    std::wstring severity = FromUtf8(SeverityName(finding.severity));
-    LVITEMW item{};
-    item.mask = LVIF_TEXT;
-    item.iItem = row;
-    item.pszText = severity.data();
-    SendMessageW(list_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
-    SetCell(list_, row, 1, finding.file);
-    SetCell(list_, row, 2, finding.line > 0 ? std::to_string(finding.line) : "");
-    SetCell(list_, row, 3, finding.message);
-  }
-  SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
+  // The list asks for each row's texts as it shows it: ten thousand findings cost no more than ten.
+  SendMessageW(list_, LVM_SETITEMCOUNT, findings_.size(), 0);
   SetWindowTextW(list_, L"Befunde");
   InvalidateRect(list_, nullptr, TRUE);
+}
+
+void FindingsPane::SupplyCell(NMLVDISPINFOW& info) {
+  if (!(info.item.mask & LVIF_TEXT) || info.item.iItem < 0 || info.item.iItem >= static_cast<int>(findings_.size())) return;
+  const check::Finding& finding = findings_[static_cast<size_t>(info.item.iItem)];
+  switch (info.item.iSubItem) {
+    case 0: cell_ = FromUtf8(SeverityName(finding.severity)); break;
+    case 1: cell_ = FromUtf8(finding.file); break;
+    case 2: cell_ = finding.line > 0 ? std::to_wstring(finding.line) : L""; break;
+    default: cell_ = FromUtf8(finding.message); break;
+  }
+  lstrcpynW(info.item.pszText, cell_.c_str(), info.item.cchTextMax);
 }
 
 void FindingsPane::MarkOutdated() { SetWindowTextW(list_, L"Befunde (werden geprüft)"); }
@@ -76,6 +68,10 @@ void FindingsPane::OpenSelected() {
 
 bool FindingsPane::OnNotify(const NMHDR& header) {
   if (header.hwndFrom != list_) return false;
+  if (header.code == LVN_GETDISPINFOW) {
+    SupplyCell(reinterpret_cast<NMLVDISPINFOW&>(const_cast<NMHDR&>(header)));
+    return true;
+  }
   if (header.code == NM_DBLCLK || header.code == NM_RETURN) {
     OpenSelected();
     return true;

@@ -4,6 +4,7 @@
 // a finding asks for the field it is about.
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <functional>
 #include <string>
@@ -31,9 +32,11 @@ class FindingsPane {
 
  private:
   void OpenSelected();
+  void SupplyCell(NMLVDISPINFOW& info);
 
   HWND list_ = nullptr;
   std::vector<check::Finding> findings_;
+  std::wstring cell_;  // the text last handed to the list
 };
 
 // "Fehler", "Warnung" or "Hinweis".

@@ -81,10 +81,8 @@ MediumDocument MediumDocument::Open(const std::wstring& root) {
                     "„autorun\\filelist.dat“.");
   }
   const std::wstring clean = WithoutTrailingSlash(root);
-  const MenuModel model = ReadMenuModel(WindowsFiles(), MenuFolderFor(ToUtf8(clean) + "\\autorun.exe"));
-  EditedMenu opened;
-  opened.model = model;
-  return MediumDocument(clean, EditHistory(opened));
+  EditedMenu opened{ReadMenuModel(WindowsFiles(), MenuFolderFor(ToUtf8(clean) + "\\autorun.exe")), {}};
+  return MediumDocument(clean, EditHistory(std::move(opened)));
 }
 
 MediumDocument MediumDocument::New(const std::wstring& root) {

@@ -8,6 +8,7 @@ namespace pandor {
 namespace {
 
 constexpr int kFirstIconStyle = 1;
+constexpr size_t kLongestFontName = 31;  // as much of a face name as Windows takes
 constexpr int kLastIconStyle = 3;
 
 std::string LineName(int line) { return "Zeile " + std::to_string(line); }
@@ -63,7 +64,11 @@ std::string SettingNote(const Settings& settings, const StartUpSetting& setting)
     case SettingKind::kInteger: return IntegerNote(line, text);
     case SettingKind::kSwitchOne:
     case SettingKind::kSwitchZero: return SwitchNote(line, text, setting.kind);
-    case SettingKind::kText: break;
+    case SettingKind::kText:
+      if (line == kMenuFontNameLine && text.size() > kLongestFontName) {
+        return LineName(line) + " ist länger als 31 Zeichen: das Menü nimmt nur die ersten 31 als Namen der Schrift.";
+      }
+      break;
   }
   return {};
 }

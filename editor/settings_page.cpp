@@ -28,6 +28,8 @@ constexpr int kGroupBottom = 6;
 constexpr int kGroupGap = 6;
 constexpr int kRightPadding = 8;  // between a group box's right side and its fields
 constexpr int kWheelStep = 3 * kRowHeight;
+constexpr int kRowGap = kRowHeight - kFieldHeight;  // under a row's fields
+constexpr int kNoteGap = 2;                         // between the fields and their note
 
 constexpr Place kTextField{kFieldLeft, 0, kToRightEdge, kFieldHeight};
 constexpr Place kCheckBox{kLabelLeft, 2, 360, 17};
@@ -143,10 +145,17 @@ HWND SettingsPage::Create(HWND parent, const RECT& area, int firstId) {
   RegisterObjectWindowClass<SettingsPage>(instance, kClassName, LoadCursor(nullptr, IDC_ARROW));
   firstId_ = firstId;
   font_ = reinterpret_cast<HFONT>(SendMessageW(parent, WM_GETFONT, 0, 0));
-  if (!font_) font_ = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-  CreateWindowExW(WS_EX_CONTROLPARENT, kClassName, L"Einstellungen", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_CLIPCHILDREN,
-                  area.left, area.top, area.right - area.left, area.bottom - area.top, parent, nullptr, instance,
-                  this);
+  if (!font_) {
+    // The font of message boxes, at the screen's resolution.
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    ownFont_.reset(CreateFontIndirectW(&metrics.lfMessageFont));
+    font_ = ownFont_ ? ownFont_.get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+  }
+  CreateWindowExW(WS_EX_CONTROLPARENT, kClassName, L"Einstellungen",
+                  WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_CLIPCHILDREN, area.left, area.top, area.right - area.left,
+                  area.bottom - area.top, parent, nullptr, instance, this);
   if (!hwnd_) return nullptr;
   CreateControls();
   Refresh();
@@ -206,11 +215,20 @@ HWND SettingsPage::Add(const wchar_t* className, const std::wstring& text, DWORD
   return control;
 }
 
+void SettingsPage::AddNote(int row) {
+  const HWND note = Add(L"STATIC", L"", SS_LEFT | SS_NOPREFIX, kNote, Id(row, kNotePart));
+  // The note lies under the fields, where Layout puts it; it isn't one of them.
+  Row& current = groups_.back().rows.back();
+  current.pieces.pop_back();
+  current.note = note;
+  notes_[static_cast<size_t>(row)] = note;
+}
+
 void SettingsPage::AddTextRow(SettingsLine line, const char* label) {
   BeginRow();
   Add(L"STATIC", FromUtf8(label), SS_LEFT, kLabelPlace, Id(line, kLabelPart));
   Add(L"EDIT", L"", ES_AUTOHSCROLL | kFocusable, kTextField, Id(line, kMainPart));
-  SetNote(line, "");
+  AddNote(line);
 }
 
 void SettingsPage::AddColourRow(SettingsLine line, const char* label) {
@@ -219,13 +237,13 @@ void SettingsPage::AddColourRow(SettingsLine line, const char* label) {
                                    const Place& place, int id) { return Add(className, text, style, place, id); };
   colours_[line].Create(FromUtf8(label), Id(line, kMainPart), add);
   fields_[line] = colours_[line].Choice();
-  SetNote(line, "");
+  AddNote(line);
 }
 
 void SettingsPage::AddSwitchRow(SettingsLine line, const char* text) {
   BeginRow();
   Add(L"BUTTON", FromUtf8(text), BS_AUTOCHECKBOX | BS_NOTIFY | kFocusable, kCheckBox, Id(line, kMainPart));
-  SetNote(line, "");
+  AddNote(line);
 }
 
 void SettingsPage::AddFontNameRow() {
@@ -234,7 +252,7 @@ void SettingsPage::AddFontNameRow() {
   const HWND combo = Add(L"COMBOBOX", L"", CBS_DROPDOWN | CBS_SORT | CBS_AUTOHSCROLL | WS_VSCROLL | kFocusable,
                          kFontName, Id(kMenuFontNameLine, kMainPart));
   AddInstalledFonts(combo);
-  SetNote(kMenuFontNameLine, "");
+  AddNote(kMenuFontNameLine);
 }
 
 void SettingsPage::AddFontSizeRow() {
@@ -244,7 +262,7 @@ void SettingsPage::AddFontSizeRow() {
   fontSizeSpin_ = Add(UPDOWN_CLASSW, L"", UDS_AUTOBUDDY | UDS_SETBUDDYINT | UDS_ARROWKEYS | UDS_NOTHOUSANDS,
                       kFontSizeSpin, Id(kMenuFontSizeLine, kSecondPart));
   SendMessageW(fontSizeSpin_, UDM_SETRANGE32, 0, kLargestFontSize);
-  SetNote(kMenuFontSizeLine, "");
+  AddNote(kMenuFontSizeLine);
 }
 
 void SettingsPage::AddIconStyleRow() {
@@ -256,7 +274,7 @@ void SettingsPage::AddIconStyleRow() {
     const auto item = SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(FromUtf8(style.name).c_str()));
     SendMessageW(combo, CB_SETITEMDATA, static_cast<WPARAM>(item), style.value);
   }
-  SetNote(kIconStyleLine, "");
+  AddNote(kIconStyleLine);
 }
 
 void SettingsPage::AddSoundRows() {
@@ -274,11 +292,11 @@ void SettingsPage::AddSoundRows() {
 }
 
 void SettingsPage::AddWelcomeRow() {
-  BeginRow(kWelcomeHeight + kRowHeight - kFieldHeight);
+  BeginRow(kWelcomeHeight + kRowGap);
   Add(L"STATIC", FromUtf8("Be&grüßungstext:"), SS_LEFT, kLabelPlace, Id(kWelcomeRow, kLabelPart));
   Add(L"EDIT", L"", ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL | kFocusable, kWelcome,
       Id(kWelcomeRow, kMainPart));
-  SetNote(kWelcomeRow, "");
+  AddNote(kWelcomeRow);
 }
 
 // ---------------------------------------------------------------- layout and scrolling
@@ -292,7 +310,7 @@ int SettingsPage::NoteHeight(HWND note, int width) const {
   DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
   SelectObject(dc, old);
   ReleaseDC(note, dc);
-  return area.bottom + Scaled(kRowHeight - kFieldHeight);
+  return area.bottom + Scaled(kRowGap);
 }
 
 void SettingsPage::Layout() {
@@ -300,7 +318,12 @@ void SettingsPage::Layout() {
   GetClientRect(hwnd_, &client);
   const int right = client.right - Scaled(kMargin + kRightPadding);
   const int fieldLeft = Scaled(kFieldLeft);
-  HDWP positions = BeginDeferWindowPos(static_cast<int>(3 * kRowCount));
+  int windows = 0;
+  for (const Group& group : groups_) {
+    windows += 1;
+    for (const Row& row : group.rows) windows += static_cast<int>(row.pieces.size()) + (row.note ? 1 : 0);
+  }
+  HDWP positions = BeginDeferWindowPos(windows);
   const auto place = [&](HWND window, int left, int top, int width, int height, bool shown) {
     const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | (shown ? SWP_SHOWWINDOW : SWP_HIDEWINDOW);
     if (positions) positions = DeferWindowPos(positions, window, nullptr, left, top, width, height, flags);
@@ -317,9 +340,9 @@ void SettingsPage::Layout() {
       }
       y += Scaled(row.height);
       if (row.note) {
+        // Right under the fields; the row grows by the note.
         const int height = NoteHeight(row.note, right - fieldLeft);
-        place(row.note, fieldLeft, y - Scaled(kRowHeight - kFieldHeight) - scroll_ + Scaled(2), right - fieldLeft,
-              height, height > 0);
+        place(row.note, fieldLeft, y - Scaled(kRowGap - kNoteGap) - scroll_, right - fieldLeft, height, height > 0);
         y += height;
       }
     }
@@ -329,6 +352,13 @@ void SettingsPage::Layout() {
   }
   if (positions) EndDeferWindowPos(positions);
   contentHeight_ = y;
+  // A page grown shorter (a note gone) doesn't stay scrolled beyond its end.
+  const int lowest = std::max(0, contentHeight_ - static_cast<int>(client.bottom));
+  if (scroll_ > lowest) {
+    scroll_ = lowest;
+    Layout();
+    return;
+  }
 
   SCROLLINFO scroll{};
   scroll.cbSize = sizeof scroll;
@@ -354,10 +384,18 @@ void SettingsPage::ScrollIntoView(HWND control) {
   RECT rect;
   GetClientRect(hwnd_, &client);
   GetWindowRect(control, &rect);
+  // With the note under it, which says what is odd about the line.
+  const size_t row = static_cast<size_t>(GetDlgCtrlID(control) - firstId_) / kIdsPerRow;
+  if (row < notes_.size() && notes_[row] && IsWindowVisible(notes_[row])) {
+    RECT note;
+    GetWindowRect(notes_[row], &note);
+    rect.bottom = std::max(rect.bottom, note.bottom);
+  }
   MapWindowPoints(HWND_DESKTOP, hwnd_, reinterpret_cast<POINT*>(&rect), 2);
-  const int margin = Scaled(kMargin);
+  // A row's room around it, so that its label or group caption shows too.
+  const int margin = Scaled(kRowHeight);
   if (rect.top < margin) {
-    ScrollTo(scroll_ + rect.top - margin - Scaled(kGroupCaption));
+    ScrollTo(scroll_ + rect.top - margin);
   } else if (rect.bottom > client.bottom - margin) {
     ScrollTo(scroll_ + rect.bottom - client.bottom + margin);
   }
@@ -448,15 +486,7 @@ void SettingsPage::ShowSound() {
 }
 
 void SettingsPage::SetNote(int row, const std::string& text) {
-  HWND& note = notes_[static_cast<size_t>(row)];
-  if (!note) {
-    note = Add(L"STATIC", L"", SS_LEFT | SS_NOPREFIX, kNote, Id(row, kNotePart));
-    // The note lies under the fields, where Layout puts it; it isn't one of them.
-    Row& current = groups_.back().rows.back();
-    current.pieces.pop_back();
-    current.note = note;
-  }
-  SetWindowTextIfChanged(note, FromUtf8(text));
+  SetWindowTextIfChanged(notes_[static_cast<size_t>(row)], FromUtf8(text));
 }
 
 // ---------------------------------------------------------------- the author's edits
@@ -476,15 +506,19 @@ void SettingsPage::OnCommand(HWND control, int id, int code) {
     if (part == kThirdPart) RemoveSound();
     return;
   }
-  if (row == kWelcomeRow || row == kMenuFontSizeLine || (row <= kIconStyleLine && StartUpSettingOf(row) &&
-                                                         StartUpSettingOf(row)->kind == SettingKind::kText)) {
+  const std::optional<StartUpSetting> setting = StartUpSettingOf(row);
+  // Typed fields are taken when the author leaves them.
+  if (row == kWelcomeRow || row == kMenuFontSizeLine || (setting && setting->kind == SettingKind::kText)) {
     if (code == EN_CHANGE || code == CBN_EDITCHANGE || code == CBN_SELCHANGE) changed_[row] = true;
     const bool left = (control == fields_[kMenuFontNameLine]) ? code == CBN_KILLFOCUS : code == EN_KILLFOCUS;
     if (left) Commit(row);
     return;
   }
-  const std::optional<StartUpSetting> setting = StartUpSettingOf(row);
   if (!setting) return;
+  // A choice from an open list is one edit, made when the list closes (the
+  // selection follows the arrow keys while it is open).
+  if (code == CBN_SELCHANGE && SendMessageW(control, CB_GETDROPPEDSTATE, 0, 0)) return;
+  if (code == CBN_CLOSEUP) code = CBN_SELCHANGE;
   switch (setting->kind) {
     case SettingKind::kSwitchOne:
     case SettingKind::kSwitchZero:
@@ -503,6 +537,8 @@ void SettingsPage::OnCommand(HWND control, int id, int code) {
         const auto item = SendMessageW(control, CB_GETCURSEL, 0, 0);
         if (item < 0) break;
         const auto value = static_cast<int32_t>(SendMessageW(control, CB_GETITEMDATA, static_cast<WPARAM>(item), 0));
+        const std::string& before = kIconStyleLine < shown_.File().Count() ? shown_.File().Line(kIconStyleLine) : "";
+        if (ParseStrictInteger(before) == value) break;
         Edit([value](SettingsModel& model) { model.SetInteger(kIconStyleLine, value); });
       }
       break;
@@ -646,13 +682,19 @@ void SettingsPage::FocusLine(int line) {
 }
 
 LRESULT SettingsPage::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  // No exception leaves the window procedure; what an edit throws is told.
+  try {
+    return Dispatch(message, wParam, lParam);
+  } catch (const std::exception& error) {
+    host_.ShowError(error.what());
+    return 0;
+  }
+}
+
+LRESULT SettingsPage::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
-      try {
-        OnCommand(reinterpret_cast<HWND>(lParam), LOWORD(wParam), HIWORD(wParam));
-      } catch (const std::exception& error) {
-        host_.ShowError(error.what());
-      }
+      OnCommand(reinterpret_cast<HWND>(lParam), LOWORD(wParam), HIWORD(wParam));
       return 0;
     case WM_VSCROLL:
       OnVScroll(reinterpret_cast<HWND>(lParam), LOWORD(wParam));

@@ -16,6 +16,7 @@
 #include "editor/colour_field.h"
 #include "editor/page_layout.h"
 #include "menu/settings_model.h"
+#include "platform/handle.h"
 #include "platform/object_window.h"
 
 namespace pandor {
@@ -79,12 +80,14 @@ class SettingsPage {
   };
 
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
 
   // Building the rows, in the order of the tab key.
   void CreateControls();
   void BeginGroup(const char* caption);
   void BeginRow(int height = kRowHeight);
   HWND Add(const wchar_t* className, const std::wstring& text, DWORD style, const Place& place, int id);
+  void AddNote(int row);
   void AddTextRow(SettingsLine line, const char* label);
   void AddColourRow(SettingsLine line, const char* label);
   void AddSwitchRow(SettingsLine line, const char* text);
@@ -126,7 +129,8 @@ class SettingsPage {
   SettingsPageHost& host_;
   HWND hwnd_ = nullptr;
   int firstId_ = 0;
-  HFONT font_ = nullptr;
+  HFONT font_ = nullptr;  // the parent's, or ownFont_
+  FontHandle ownFont_;
   SettingsModel shown_;
   bool showing_ = false;
   int scroll_ = 0;

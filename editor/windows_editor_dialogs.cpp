@@ -1,6 +1,7 @@
 #include <windows.h>
 #include <commdlg.h>
 #include <shlobj.h>
+#include <ole2.h>
 
 #include "editor/editor_dialogs.h"
 #include "platform/text.h"
@@ -36,7 +37,9 @@ std::optional<std::wstring> WindowsEditorDialogs::ChooseFolder(HWND owner, const
   info.hwndOwner = owner;
   info.lpszTitle = caption.c_str();
   info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
-  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  // The dialog of the new style needs OLE on the thread, started only now
+  // (a second start only counts up).
+  OleInitialize(nullptr);
   PIDLIST_ABSOLUTE chosen = SHBrowseForFolderW(&info);
   if (!chosen) return std::nullopt;
   std::wstring path(MAX_PATH, L'\0');

@@ -38,6 +38,10 @@ std::vector<FileToSave> FilesToSave(const EditedMenu& now, const EditedMenu& sav
   return files;
 }
 
+EditHistory::EditHistory(EditedMenu opened) : saved_(opened), depth_(kDefaultDepth) {
+  states_.push_back(std::move(opened));
+}
+
 EditHistory::EditHistory(EditedMenu current, EditedMenu saved, size_t depth) : saved_(std::move(saved)), depth_(depth) {
   states_.push_back(std::move(current));
 }

@@ -49,9 +49,11 @@ std::vector<FileToSave> FilesToSave(const EditedMenu& now, const EditedMenu& sav
 class EditHistory {
  public:
   // A menu as it was opened: the one shown is the one saved.
-  explicit EditHistory(EditedMenu opened) : EditHistory(opened, opened) {}
+  static constexpr size_t kDefaultDepth = 100;
+
+  explicit EditHistory(EditedMenu opened);
   // A menu that differs from what the medium holds (`saved`) from the start.
-  EditHistory(EditedMenu current, EditedMenu saved, size_t depth = 100);
+  EditHistory(EditedMenu current, EditedMenu saved, size_t depth = kDefaultDepth);
 
   const EditedMenu& Current() const { return states_.back(); }
   const EditedMenu& Saved() const { return saved_; }

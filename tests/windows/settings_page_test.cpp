@@ -17,10 +17,12 @@
 #include <string>
 #include <vector>
 
+#include "editor/dialog_focus.h"
 #include "editor/settings_page.h"
 #include "menu/new_menu.h"
 #include "platform/ansi_text.h"
 #include "platform/child_window.h"
+#include "platform/control_hook.h"
 #include "platform/text.h"
 #include "tests/windows/dialog_driver.h"
 #include "tests/windows/sound_sink.h"
@@ -86,8 +88,19 @@ std::vector<HWND> Children(HWND page) {
 class SettingsPageTest : public ::testing::Test {
  protected:
   static HWND Host() {
-    static HostWindow* host = new HostWindow(nullptr, true);
+    static HostWindow* host = [] {
+      auto* window = new HostWindow(nullptr, true);
+      // As the editor's top window does: labels' letters reach their fields.
+      HookControl(window->Handle(), AnswerNextDialogControl, 0, 0);
+      return window;
+    }();
     return host->Handle();
+  }
+  static LRESULT CALLBACK AnswerNextDialogControl(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                                  DWORD_PTR) {
+    if (message != WM_NEXTDLGCTL) return CallNextHook(window, message, wParam, lParam);
+    MoveDialogFocus(window, wParam, lParam);
+    return 0;
   }
 
   void Open(const SettingsModel& model) {
@@ -225,6 +238,8 @@ TEST_F(SettingsPageTest, ColourChoicesWriteSystemColoursWithTheTopBitAndOwnColou
   // An own colour starts as the one this PC shows.
   Choose(choice, "Eigene Farbe");
   EXPECT_EQ(Line(kBackgroundColourLine), std::to_string(GetSysColor(COLOR_WINDOW)));
+  Choose(choice, "Eigene Farbe");
+  EXPECT_EQ(host_.edits, 2) << "the same choice again changes nothing";
 
   Choose(Labelled("Sch&attenfarbe:"), "Markierter Text");
   EXPECT_EQ(Line(kBannerShadowColourLine), std::to_string(static_cast<int32_t>(0x8000000Eu)));
@@ -284,6 +299,25 @@ TEST_F(SettingsPageTest, AFontSizeThatIsNoNumberIsRefused) {
   EXPECT_EQ(Line(kMenuFontSizeLine), "10");
   ASSERT_EQ(host_.errors.size(), 1u);
   EXPECT_NE(host_.errors[0].find("ganze Zahl"), std::string::npos) << host_.errors[0];
+}
+
+TEST_F(SettingsPageTest, EachClickOnTheSizeArrowsIsOneEdit) {
+  const HWND fontSize = Labelled("Schriftgr&öße in Punkt:");
+  const HWND arrows = GetWindow(fontSize, GW_HWNDNEXT);
+  RECT client;
+  GetClientRect(arrows, &client);
+  const auto click = [&](int y) {
+    SendMessageW(arrows, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(client.right / 2, y));
+    SendMessageW(arrows, WM_LBUTTONUP, 0, MAKELPARAM(client.right / 2, y));
+    Pump();
+  };
+  click(client.bottom / 4);  // the upper arrow
+  EXPECT_EQ(Line(kMenuFontSizeLine), "11");
+  click(client.bottom / 4);
+  click(client.bottom * 3 / 4);  // the lower one
+  EXPECT_EQ(Line(kMenuFontSizeLine), "11");
+  EXPECT_EQ(TextOf(fontSize), "11");
+  EXPECT_EQ(host_.edits, 3);
 }
 
 TEST_F(SettingsPageTest, WelcomeTextIsItsLinesAfterTheMarker) {
@@ -369,6 +403,36 @@ TEST_F(SoundChoiceTest, AWaveFileIsTakenAndDescribedAndCanBeRemoved) {
   EXPECT_NE(TextOf(Info()).find("kürzer, als ihr Kopf sagt"), std::string::npos) << TextOf(Info());
 }
 
+// "Anhören" heard in the test's sound sink (in the suite's run at the
+// design resolution; the others have none).
+class ListeningTest : public SoundChoiceTest {
+ protected:
+  struct AlsaSetUp : testing::SoundSinkTest {
+    static void Run() { SetUpTestSuite(); }
+  };
+  static void SetUpTestSuite() {
+    if (!testing::SoundSink().Path().empty()) AlsaSetUp::Run();
+  }
+  void SetUp() override {
+    if (sink_.Path().empty()) GTEST_SKIP() << "no sound sink";
+    SoundChoiceTest::SetUp();
+  }
+  testing::SoundSink sink_;
+};
+
+TEST_F(ListeningTest, ListeningPlaysTheChosenBytes) {
+  std::string samples;
+  for (int i = 0; i < testing::kSampleRate / 4; ++i) samples += static_cast<char>(0x10 + i % 0x60);
+  ChooseFile(folder_.Write("start.wav", testing::WaveFile(samples)));
+  ASSERT_TRUE(host_.sound.has_value());
+  const size_t before = sink_.Size();
+  Click(Titled("A&nhören"));
+  ASSERT_TRUE(sink_.GrowsBeyond(before)) << "nothing played";
+  std::string heard = sink_.HeardSince(before);
+  for (int i = 0; i < 500 && heard.size() < samples.size(); ++i, heard = sink_.HeardSince(before)) Sleep(20);
+  EXPECT_EQ(heard, samples);
+}
+
 TEST_F(SettingsPageTest, TabOrderIsVisualOrderAndEveryFieldHasALabelAndItsOwnKey) {
   // Tab walks down the page, and left to right within a row.
   const HWND page = page_->Window();
@@ -410,6 +474,69 @@ TEST_F(SettingsPageTest, TabOrderIsVisualOrderAndEveryFieldHasALabelAndItsOwnKey
   EXPECT_GE(keys.size(), 20u);
 }
 
+// A key as the editor's message loop passes it: through IsDialogMessage of the top window.
+void DialogKey(HWND top, UINT message, WPARAM key) {
+  MSG msg{GetFocus(), message, key, message == WM_SYSCHAR ? (1 | (1 << 29)) : 1, GetTickCount(), {}};
+  if (!IsDialogMessageW(top, &msg)) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  Pump();
+}
+
+TEST_F(SettingsPageTest, KeysAloneReachTheFieldsAndEditThem) {
+  const HWND caption = Labelled("Fenster&überschrift:");
+  SetFocus(caption);
+  DialogKey(Host(), WM_KEYDOWN, VK_TAB);
+  EXPECT_EQ(GetFocus(), Labelled("&Hintergrundfarbe:"));
+  DialogKey(Host(), WM_KEYDOWN, VK_TAB);
+  EXPECT_EQ(GetWindowTextLengthW(GetFocus()), static_cast<int>(wcslen(L"Farbe…")));
+  // Alt and a label's letter: the field it names.
+  DialogKey(Host(), WM_SYSCHAR, L'ö');
+  EXPECT_EQ(GetFocus(), Labelled("Schriftgr&öße in Punkt:"));
+  // A check box's letter clicks it, as in every dialog; the space bar clicks it again.
+  DialogKey(Host(), WM_SYSCHAR, L'k');
+  EXPECT_EQ(GetFocus(), Titled("Hover-Farben der &Knöpfe"));
+  EXPECT_EQ(Line(kHoverEffectsLine), "0");
+  DialogKey(Host(), WM_KEYDOWN, VK_SPACE);
+  DialogKey(Host(), WM_KEYUP, VK_SPACE);
+  EXPECT_EQ(Line(kHoverEffectsLine), "1");
+  EXPECT_EQ(host_.edits, 2);
+}
+
+// The width a control's text takes in the control's font, the mnemonic's "&" left out.
+int TextWidth(HWND control) {
+  std::wstring text = FromUtf8(TextOf(control));
+  const size_t amp = text.find(L'&');
+  if (amp != std::wstring::npos) text.erase(amp, 1);
+  const HDC dc = GetDC(control);
+  const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+  SIZE size{};
+  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  SelectObject(dc, old);
+  ReleaseDC(control, dc);
+  return size.cx;
+}
+
+TEST_F(SettingsPageTest, EveryLabelAndCheckBoxShowsItsWholeText) {
+  Open(OddOptions());  // with notes
+  int checked = 0;
+  for (HWND child : Children(page_->Window())) {
+    const std::string kind = ClassOf(child);
+    const LONG style = GetWindowLongW(child, GWL_STYLE);
+    const bool checkBox = kind == "Button" && (style & BS_TYPEMASK) == BS_AUTOCHECKBOX;
+    const bool label = kind == "Static" && (style & SS_TYPEMASK) == SS_LEFT && !(style & SS_NOPREFIX);
+    if (!checkBox && !label) continue;
+    RECT client;
+    GetClientRect(child, &client);
+    // A check box's text stands right of its box.
+    const int room = client.right - (checkBox ? GetSystemMetrics(SM_CXMENUCHECK) + Scaled(4) : 0);
+    EXPECT_LE(TextWidth(child), room) << TextOf(child);
+    ++checked;
+  }
+  EXPECT_GE(checked, 20);
+}
+
 TEST_F(SettingsPageTest, AFindingsLineIsScrolledIntoViewAndFocused) {
   RECT client;
   GetClientRect(page_->Window(), &client);
@@ -434,6 +561,14 @@ TEST_F(SettingsPageTest, AFindingsLineIsScrolledIntoViewAndFocused) {
   page_->FocusLine(kCaptionLine);
   EXPECT_EQ(GetFocus(), caption);
   EXPECT_TRUE(inView(caption));
+
+  // A line with a note: the note shows too.
+  Open(OddOptions());
+  page_->FocusLine(kIconStyleLine);
+  EXPECT_TRUE(inView(TitledStarting("Zeile 16 hat den Symbolstil 7")));
+  page_->FocusLine(kBannerTextColourLine);
+  page_->FocusLine(kMenuFontSizeLine);
+  EXPECT_TRUE(inView(TitledStarting("Zeile 12 liest das Menü nicht als Zahl")));
   EXPECT_EQ(host_.edits, 0);
 }
 
