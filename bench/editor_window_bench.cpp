@@ -161,7 +161,8 @@ class EditorThread {
   struct Opening {
     double create = 0;  // EditorWindow::Create, milliseconds
     double open = 0;    // EditorWindow::OpenMedium, milliseconds
-    int windows = 0;    // the window's child windows then
+    int windows = 0;        // the window's child windows then
+    int hiddenWindows = 0;  // of them on hidden pages
   };
   const Opening& Opened() const { return opening_; }
 
@@ -198,9 +199,12 @@ class EditorThread {
     start = Now();
     if (!editor_->OpenMedium(root_)) return false;
     opening_.open = Now() - start;
-    EnumChildWindows(
-        editor_->Handle(), [](HWND, LPARAM count) { return ++*reinterpret_cast<int*>(count), TRUE; },
-        reinterpret_cast<LPARAM>(&opening_.windows));
+    // The windows below it, and those on pages not shown (the settings page).
+    const auto count = [](HWND, LPARAM counter) { return ++*reinterpret_cast<int*>(counter), TRUE; };
+    EnumChildWindows(editor_->Handle(), count, reinterpret_cast<LPARAM>(&opening_.windows));
+    for (HWND page = GetWindow(editor_->Handle(), GW_CHILD); page; page = GetWindow(page, GW_HWNDNEXT)) {
+      if (!IsWindowVisible(page)) EnumChildWindows(page, count, reinterpret_cast<LPARAM>(&opening_.hiddenWindows));
+    }
     WNDCLASSW runnerClass{};
     runnerClass.lpfnWndProc = RunnerProc;
     runnerClass.hInstance = instance;
@@ -430,11 +434,14 @@ int Measure(const std::wstring& root, int runs) {
   EditorThread thread(root, newProgram);
   EditorWindow& editor = thread.Editor();
   thread.WaitForFindings(Now());
+  wchar_t findings[128] = L"";
+  GetDlgItemTextW(editor.Handle(), kFindingsLabel, findings, 128);
   const EditorThread::Opening& opened = thread.Opened();
-  std::printf("%d records, %zu items at the top level; the window made in %.1f ms with %d child windows, the "
-              "medium opened in it in %.1f ms\n",
+  std::printf("%d records, %zu items at the top level; the window made in %.1f ms with %d child windows (%d of them "
+              "on hidden pages), the medium opened in it in %.1f ms\n",
               editor.Document().Menu().model.programs.RecordCount(), editor.Tree().TopLevel().size(), opened.create,
-              opened.windows, opened.open);
+              opened.windows, opened.hiddenWindows, opened.open);
+  std::printf("the checker's findings: %s\n", ToUtf8(findings).substr(1).c_str());
   // The same again after each round's undo.
   const int first = TopLevelPrograms(editor.Tree())[0], second = TopLevelPrograms(editor.Tree())[1];
 
