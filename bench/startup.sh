@@ -44,22 +44,8 @@ demo=$build/demo-medium
 cp -r "$demo" "$work/silent"
 rm "$work/silent/autorun/startup.wav"
 cp -r "$demo" "$work/large"
-python3 - "$work/large/autorun/filelist.dat" <<'PY'
-import sys
-with open(sys.argv[1], "wb") as out:
-    for i in range(10000):
-        group = "" if i % 3 == 0 else f"Gruppe {i % 50 + 1}"
-        name = f"Programm {i + 1:05d}"
-        out.write(f"{group}\r\nprogramme\\{name}.exe\r\n{name}\r\n{name}.exe\r\nrechner.bmp\r\nrechner.txt\r\n".encode("cp1252"))
-PY
-tree_items() {
-  # What the tree holds once the window shows: the programs at the top level
-  # and the groups (a group's programs get their items when it first opens).
-  tr -d '\r' <"$1/autorun/filelist.dat" | awk 'NR % 6 == 1 { if ($0 != "") groups[$0] = 1; else programs++ }
-    END { print programs + length(groups) }'
-}
+write_large_program_list "$work/large/autorun/filelist.dat"
 
-win() { winepath -w "$1"; }
 earlier_menu=()
 if [ -n "$earlier" ]; then
   cp -r "$demo" "$work/earlier"

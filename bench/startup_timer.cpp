@@ -1,10 +1,11 @@
 // Times how long programs take from process start to their shown window with
 // a filled tree, under Wine or Windows, and how much memory they hold then.
-// Run by bench/startup.sh.
+// Run by bench/startup.sh and bench/editor.sh.
 //
-// startup_timer RUNS PROGRAM ITEMS [PROGRAM ITEMS ...]
-// Starts each PROGRAM (in its own folder) RUNS times, the programs taking
-// turns and each round beginning with the next one, so that a slow moment of
+// startup_timer RUNS PROGRAM ITEMS [--argument TEXT] [PROGRAM ITEMS [--argument TEXT] ...]
+// Starts each PROGRAM (in its own folder, with TEXT as its one command-line
+// argument where one is given) RUNS times, the programs taking turns and
+// each round beginning with the next one, so that a slow moment of
 // the machine falls on all of them alike. A start is done when the program
 // shows a window whose tree view holds at least ITEMS items and has painted
 // that window (see Ready). Half a second later the timer reads the program's
@@ -31,6 +32,7 @@ constexpr DWORD kOpenMs = 500;
 
 struct Program {
   std::wstring path;
+  std::wstring argument;  // none when empty
   long items = 0;
   std::vector<double> milliseconds;
   std::vector<double> workingSetMb;
@@ -68,13 +70,35 @@ double Median(std::vector<double> values) {
   return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
-// The program's folder and file name, for the report.
-std::string Label(const std::wstring& path) {
+std::string Ascii(const std::wstring& text) {
+  std::string ascii;
+  for (wchar_t c : text) ascii += c < 128 ? static_cast<char>(c) : '?';
+  return ascii;
+}
+
+// The program's folder and file name, and its argument's last part, for the report.
+std::string Label(const Program& program) {
+  const std::wstring& path = program.path;
   const size_t file = path.find_last_of(L"\\/");
   const size_t folder = file == std::wstring::npos || file == 0 ? std::wstring::npos : path.find_last_of(L"\\/", file - 1);
-  std::string label;
-  for (wchar_t c : path.substr(folder == std::wstring::npos ? 0 : folder + 1)) label += c < 128 ? static_cast<char>(c) : '?';
+  std::string label = Ascii(path.substr(folder == std::wstring::npos ? 0 : folder + 1));
+  if (!program.argument.empty()) label += " " + Ascii(program.argument.substr(program.argument.find_last_of(L"\\/") + 1));
   return label;
+}
+
+// The program's command line: its path and its argument, quoted as
+// CommandLineToArgvW reads them (backslashes before a quote doubled).
+std::wstring CommandLine(const Program& program) {
+  std::wstring line = L"\"" + program.path + L"\"";
+  if (program.argument.empty()) return line;
+  line += L" \"";
+  size_t backslashes = 0;
+  for (wchar_t c : program.argument) {
+    if (c == L'"') line.append(backslashes + 1, L'\\');
+    backslashes = c == L'\\' ? backslashes + 1 : 0;
+    line += c;
+  }
+  return line.append(backslashes, L'\\') + L"\"";
 }
 
 BOOL CALLBACK FindUnpainted(HWND child, LPARAM param) {
@@ -106,7 +130,7 @@ bool Ready(const Program& program, Shown& shown) {
 // One start of the program; false, with a message, when it didn't come up.
 bool TimeOneStart(Program& program) {
   const std::wstring folder = program.path.substr(0, program.path.find_last_of(L"\\/") + 1);
-  std::wstring commandLine = L"\"" + program.path + L"\"";
+  std::wstring commandLine = CommandLine(program);
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
@@ -115,7 +139,7 @@ bool TimeOneStart(Program& program) {
   QueryPerformanceCounter(&start);
   if (!CreateProcessW(program.path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                       folder.empty() ? nullptr : folder.c_str(), &startup, &process)) {
-    std::fprintf(stderr, "%s: can't start it (error %lu)\n", Label(program.path).c_str(), GetLastError());
+    std::fprintf(stderr, "%s: can't start it (error %lu)\n", Label(program).c_str(), GetLastError());
     return false;
   }
   const auto elapsedMs = [&] {
@@ -143,7 +167,7 @@ bool TimeOneStart(Program& program) {
     program.milliseconds.push_back(readyMs);
     program.workingSetMb.push_back(static_cast<double>(memory.WorkingSetSize) / (1024.0 * 1024.0));
   } else {
-    std::fprintf(stderr, "%s: no window with %ld tree items within %.0f ms\n", Label(program.path).c_str(),
+    std::fprintf(stderr, "%s: no window with %ld tree items within %.0f ms\n", Label(program).c_str(),
                  program.items, readyMs);
   }
 
@@ -162,18 +186,27 @@ bool TimeOneStart(Program& program) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  if (argc < 4 || argc % 2 != 0) {
-    std::fprintf(stderr, "usage: startup_timer RUNS PROGRAM ITEMS [PROGRAM ITEMS ...]\n");
-    return 2;
-  }
-  const int runs = std::max(1, _wtoi(argv[1]));
   std::vector<Program> programs;
-  for (int i = 2; i + 1 < argc; i += 2) {
+  for (int i = 2; i < argc;) {
+    if (i + 1 >= argc || lstrcmpW(argv[i], L"--argument") == 0) {
+      programs.clear();
+      break;
+    }
     Program program;
     program.path = argv[i];
     program.items = std::wcstol(argv[i + 1], nullptr, 10);
+    i += 2;
+    if (i + 1 < argc && lstrcmpW(argv[i], L"--argument") == 0) {
+      program.argument = argv[i + 1];
+      i += 2;
+    }
     programs.push_back(program);
   }
+  if (programs.empty()) {
+    std::fprintf(stderr, "usage: startup_timer RUNS PROGRAM ITEMS [--argument TEXT] [PROGRAM ITEMS [--argument TEXT] ...]\n");
+    return 2;
+  }
+  const int runs = std::max(1, _wtoi(argv[1]));
 
   // A first round that isn't counted brings every file into the cache.
   for (Program& program : programs) {
@@ -194,7 +227,7 @@ int wmain(int argc, wchar_t** argv) {
     const double ms = Median(program.milliseconds);
     const double mb = Median(program.workingSetMb);
     std::printf("%s: median %.1f ms (%.1f to %.1f), %.2f x the baseline; working set %.1f MB, %+.1f MB\n",
-                Label(program.path).c_str(), ms,
+                Label(program).c_str(), ms,
                 *std::min_element(program.milliseconds.begin(), program.milliseconds.end()),
                 *std::max_element(program.milliseconds.begin(), program.milliseconds.end()), ms / baseline, mb,
                 mb - baselineMemory);
