@@ -79,15 +79,18 @@ void EditorWindow::ShowSelection() {
     if (bytes) description = FromAnsi(DescriptionText(editable ? *bytes : bytes->substr(0, kShownDescriptionBytes)));
     if (!editable) note = "Die Beschreibung ist zu lang, um sie hier zu bearbeiten; gezeigt wird ihr Anfang. ";
   }
-  std::unique_ptr<Picture> picture;
-  if (!entry.picture.empty()) {
+  RecordForm::PictureSource picture;
+  if (!entry.picture.empty()) picture.path = ToUtf8(document_->PathOf(document_->MenuFileRelative(entry.picture)));
+  picture.load = [](const std::string& path, std::string& problem) -> std::unique_ptr<Picture> {
     try {
-      picture = LoadPicture(ToUtf8(document_->PathOf(document_->MenuFileRelative(entry.picture))));
+      return LoadPicture(path);
     } catch (const MenuError& error) {
-      note += std::string("Das Menü zeigt das Bild nicht: ") + error.what();
+      problem = std::string("Das Menü zeigt das Bild nicht: ") + error.what();
+      return nullptr;
     }
-  }
-  form_.ShowRecord(entry, groups, description, editable, std::move(picture), note);
+  };
+  picture.note = note;
+  form_.ShowRecord(entry, groups, description, editable, picture);
 }
 
 void EditorWindow::FieldEdited(RecordField field, const std::wstring& text) {
@@ -170,12 +173,10 @@ void EditorWindow::ChoosePicture() {
     name = file->substr(menuFolder.size() + 1);
   } else {
     // The menu finds its pictures in the menu folder: a copy goes there.
-    const std::wstring extension = FileNameOf(*file).substr(StemOf(*file).size());
-    name = FromUtf8(SafeFileName(ToUtf8(StemOf(*file)), ToUtf8(extension), [&](const std::string& candidate) {
-      return GetFileAttributesW((menuFolder + L"\\" + FromUtf8(candidate)).c_str()) != INVALID_FILE_ATTRIBUTES;
-    }));
-    if (!MakeFolders(menuFolder) || !CopyFileW(file->c_str(), (menuFolder + L"\\" + name).c_str(), TRUE)) {
-      dialogs_.Error(hwnd_, "Das Bild kann nicht in den Menüordner kopiert werden: " + SystemErrorText(GetLastError()));
+    try {
+      name = CopyUnderSafeName(*file, menuFolder);
+    } catch (const MenuError& error) {
+      dialogs_.Error(hwnd_, error.what());
       return;
     }
   }

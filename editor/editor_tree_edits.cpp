@@ -45,17 +45,12 @@ std::optional<std::string> EditorWindow::RunFileOnMedium(const std::wstring& fil
     const std::string question = "„" + ToUtf8(file) + "“ liegt nicht auf dem Medium, und das Menü startet nur "
                                  "Programme des Mediums. In den Ordner „programme“ des Mediums kopieren?";
     if (dialogs_.Ask(hwnd_, question, false) != Answer::kYes) return std::nullopt;
-    const std::wstring folder = root + L"\\" + kProgramsFolder;
-    const std::wstring extension = FileNameOf(file).substr(StemOf(file).size());
-    const std::string name = SafeFileName(ToUtf8(StemOf(file)), ToUtf8(extension), [&folder](const std::string& n) {
-      return GetFileAttributesW((folder + L"\\" + FromUtf8(n)).c_str()) != INVALID_FILE_ATTRIBUTES;
-    });
-    if (!MakeFolders(folder) || !CopyFileW(file.c_str(), (folder + L"\\" + FromUtf8(name)).c_str(), TRUE)) {
-      dialogs_.Error(hwnd_, "„" + ToUtf8(file) + "“ kann nicht auf das Medium kopiert werden: " +
-                                SystemErrorText(GetLastError()));
+    try {
+      relative = std::wstring(kProgramsFolder) + L"\\" + CopyUnderSafeName(file, root + L"\\" + kProgramsFolder);
+    } catch (const MenuError& error) {
+      dialogs_.Error(hwnd_, error.what());
       return std::nullopt;
     }
-    relative = std::wstring(kProgramsFolder) + L"\\" + FromUtf8(name);
   }
   return AnsiOrComplain(relative);
 }

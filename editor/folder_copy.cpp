@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "editor/program_file.h"
+#include "menu/medium_file_names.h"
 #include "menu/menu_error.h"
 #include "platform/file_replacement.h"
 #include "platform/text.h"
@@ -40,6 +42,19 @@ void CopyFolder(const std::wstring& from, const std::wstring& to) {
     }
   } while (FindNextFileW(search, &entry));
   FindClose(search);
+}
+
+std::wstring CopyUnderSafeName(const std::wstring& file, const std::wstring& folder) {
+  const std::wstring fileName = FileNameOf(file);
+  const std::wstring extension = fileName.substr(StemOf(file).size());
+  const std::wstring name = FromUtf8(SafeFileName(ToUtf8(StemOf(file)), ToUtf8(extension), [&folder](const std::string& n) {
+    return GetFileAttributesW((folder + L"\\" + FromUtf8(n)).c_str()) != INVALID_FILE_ATTRIBUTES;
+  }));
+  if (!MakeFolders(folder) || !CopyFileW(file.c_str(), (folder + L"\\" + name).c_str(), TRUE)) {
+    throw MenuError("„" + ToUtf8(file) + "“ kann nicht nach „" + ToUtf8(folder) + "“ kopiert werden: " +
+                    SystemErrorText(GetLastError()));
+  }
+  return name;
 }
 
 bool FolderIsEmpty(const std::wstring& folder) {

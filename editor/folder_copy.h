@@ -10,6 +10,11 @@ namespace pandor {
 // that failed.
 void CopyFolder(const std::wstring& from, const std::wstring& to);
 
+// Copies a file from elsewhere into the folder (made where missing) under a
+// safe name made of its own (menu/medium_file_names.h), one no file there
+// has; gives that name. Throws MenuError (German) when the copy fails.
+std::wstring CopyUnderSafeName(const std::wstring& file, const std::wstring& folder);
+
 // Whether the folder holds nothing (or doesn't exist).
 bool FolderIsEmpty(const std::wstring& folder);
 

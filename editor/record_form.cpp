@@ -102,29 +102,46 @@ void RecordForm::EnableFields(bool enabled) {
 }
 
 void RecordForm::ShowRecord(const ProgramEntry& entry, const std::vector<std::string>& groups,
-                            const std::wstring& description, bool descriptionEditable,
-                            std::unique_ptr<Picture> picture, const std::string& note) {
+                            const std::wstring& description, bool descriptionEditable, const PictureSource& picture) {
   showing_ = true;
   EnableFields(true);
-  const HWND group = Control(kGroup);
-  SendMessageW(group, CB_RESETCONTENT, 0, 0);
-  SendMessageW(group, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L""));
-  for (const std::string& name : groups) {
-    SendMessageW(group, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(FromAnsi(name).c_str()));
+  // Only what differs is set: a control given its text anew lays it out
+  // anew, and a picture is decoded anew, which an edit of the same record
+  // would pay for every time.
+  if (groups != groups_) {
+    groups_ = groups;
+    const HWND group = Control(kGroup);
+    SendMessageW(group, CB_RESETCONTENT, 0, 0);
+    SendMessageW(group, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L""));
+    for (const std::string& name : groups) {
+      SendMessageW(group, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(FromAnsi(name).c_str()));
+    }
+    shown_[kGroup] = L"\n";  // the list's reset emptied the field
   }
-  const std::pair<Offset, const std::string*> fields[] = {
-      {kGroup, &entry.group},           {kRunFile, &entry.runFile}, {kDisplayName, &entry.displayName},
-      {kInstalledName, &entry.installedName}, {kPictureName, &entry.picture}, {kDescriptionFile, &entry.description}};
-  for (const auto& [offset, text] : fields) {
-    shown_[offset] = FromAnsi(*text);
-    SetWindowTextW(Control(offset), shown_[offset].c_str());
-  }
-  shown_[kDescription] = description;
-  SetWindowTextW(Control(kDescription), description.c_str());
+  const std::pair<Offset, std::wstring> fields[] = {
+      {kGroup, FromAnsi(entry.group)},
+      {kRunFile, FromAnsi(entry.runFile)},
+      {kDisplayName, FromAnsi(entry.displayName)},
+      {kInstalledName, FromAnsi(entry.installedName)},
+      {kPictureName, FromAnsi(entry.picture)},
+      {kDescriptionFile, FromAnsi(entry.description)},
+      {kDescription, description}};
+  for (const auto& [offset, text] : fields) SetField(offset, text);
   SendMessageW(Control(kDescription), EM_SETREADONLY, !descriptionEditable, 0);
-  picture_.SetPicture(std::move(picture));
-  SetWindowTextW(Control(kNote), FromUtf8(note).c_str());
+  if (picture.path != picturePath_ || picture.path.empty()) {
+    picturePath_ = picture.path;
+    pictureProblem_.clear();
+    picture_.SetPicture(picture.path.empty() ? nullptr : picture.load(picture.path, pictureProblem_));
+  }
+  SetWindowTextW(Control(kNote), FromUtf8(picture.note + pictureProblem_).c_str());
   showing_ = false;
+}
+
+void RecordForm::SetField(int offset, const std::wstring& text) {
+  std::wstring& shown = shown_[static_cast<size_t>(offset)];
+  if (text == shown) return;
+  shown = text;
+  SetWindowTextW(Control(offset), text.c_str());
 }
 
 void RecordForm::ShowGroup(const std::string& ansiName, int programs) {
@@ -138,11 +155,9 @@ void RecordForm::ShowGroup(const std::string& ansiName, int programs) {
 void RecordForm::ShowNothing() {
   showing_ = true;
   for (int offset = 0; offset < kCount; ++offset) {
-    if (IsField(offset)) {
-      shown_[static_cast<size_t>(offset)].clear();
-      SetWindowTextW(Control(offset), L"");
-    }
+    if (IsField(offset)) SetField(offset, L"");
   }
+  picturePath_.clear();
   picture_.SetPicture(nullptr);
   SetWindowTextW(Control(kNote), L"");
   EnableFields(false);

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -34,10 +35,18 @@ class RecordForm {
   HWND Create(HWND parent, const RECT& area, int firstId);
   HWND Window() const { return hwnd_; }
 
+  // The record's picture: its path, loaded only when it isn't the one shown
+  // (`load` gives the picture, or none and the reason in `problem`); a note
+  // on the record's files.
+  struct PictureSource {
+    std::string path;
+    std::function<std::unique_ptr<Picture>(const std::string& path, std::string& problem)> load;
+    std::string note;
+  };
   // A program's record; the groups the group field offers. A description
   // too long to edit here is shown in part, read-only.
   void ShowRecord(const ProgramEntry& entry, const std::vector<std::string>& groups, const std::wstring& description,
-                  bool descriptionEditable, std::unique_ptr<Picture> picture, const std::string& note);
+                  bool descriptionEditable, const PictureSource& picture);
   // A group that only its programs name: its name, nothing to edit here.
   void ShowGroup(const std::string& ansiName, int programs);
   void ShowNothing();
@@ -52,6 +61,7 @@ class RecordForm {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void Commit(int control);
   void EnableFields(bool enabled);
+  void SetField(int offset, const std::wstring& text);
   HWND Control(int offset) const { return GetDlgItem(hwnd_, firstId_ + offset); }
 
   RecordFormHost& host_;
@@ -59,6 +69,9 @@ class RecordForm {
   int firstId_ = 0;
   PictureView picture_;
   std::vector<std::wstring> shown_;  // each field's text as shown, by control
+  std::vector<std::string> groups_;  // as the group field's list holds them
+  std::string picturePath_;          // of the picture shown
+  std::string pictureProblem_;       // why it couldn't be shown
   bool showing_ = false;
 };
 

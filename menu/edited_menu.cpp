@@ -8,8 +8,11 @@ bool SameBytes(const PlannedFile& a, const PlannedFile& b) {
   return *a == *b || **a == **b;
 }
 
-void SaveIfChanged(std::vector<FileToSave>& files, const std::string& path, std::string now, const std::string& saved) {
-  if (now != saved) files.push_back(FileToSave{path, std::make_shared<const std::string>(std::move(now))});
+// Lines and line ends compared first: building the bytes of both is what takes the time.
+void SaveIfChanged(std::vector<FileToSave>& files, const std::string& path, const LineFile& now, const LineFile& saved) {
+  if (now == saved) return;
+  std::string bytes = now.Bytes();
+  if (bytes != saved.Bytes()) files.push_back(FileToSave{path, std::make_shared<const std::string>(std::move(bytes))});
 }
 
 }  // namespace
@@ -28,8 +31,8 @@ void EditedMenu::PlanDeletion(const std::string& path) { files[path] = std::null
 
 std::vector<FileToSave> FilesToSave(const EditedMenu& now, const EditedMenu& saved) {
   std::vector<FileToSave> files;
-  SaveIfChanged(files, kOptionsPath, now.model.settings.Bytes(), saved.model.settings.Bytes());
-  SaveIfChanged(files, kFileListPath, now.model.programs.Bytes(), saved.model.programs.Bytes());
+  SaveIfChanged(files, kOptionsPath, now.model.settings.File(), saved.model.settings.File());
+  SaveIfChanged(files, kFileListPath, now.model.programs.File(), saved.model.programs.File());
   for (const auto& [path, planned] : now.files) {
     const auto before = saved.files.find(path);
     if (before != saved.files.end() && SameBytes(before->second, planned)) continue;
@@ -38,16 +41,16 @@ std::vector<FileToSave> FilesToSave(const EditedMenu& now, const EditedMenu& sav
   return files;
 }
 
-EditHistory::EditHistory(EditedMenu opened) : saved_(opened), depth_(kDefaultDepth) {
-  states_.push_back(std::move(opened));
-}
+EditHistory::EditHistory(EditedMenu opened)
+    : states_{std::make_shared<const EditedMenu>(std::move(opened))}, saved_(states_.back()), depth_(kDefaultDepth) {}
 
-EditHistory::EditHistory(EditedMenu current, EditedMenu saved, size_t depth) : saved_(std::move(saved)), depth_(depth) {
-  states_.push_back(std::move(current));
-}
+EditHistory::EditHistory(EditedMenu current, EditedMenu saved, size_t depth)
+    : states_{std::make_shared<const EditedMenu>(std::move(current))},
+      saved_(std::make_shared<const EditedMenu>(std::move(saved))),
+      depth_(depth) {}
 
 void EditHistory::Push(EditedMenu next) {
-  states_.push_back(std::move(next));
+  states_.push_back(std::make_shared<const EditedMenu>(std::move(next)));
   if (states_.size() > depth_ + 1) states_.erase(states_.begin());
 }
 

@@ -55,20 +55,21 @@ class EditHistory {
   // A menu that differs from what the medium holds (`saved`) from the start.
   EditHistory(EditedMenu current, EditedMenu saved, size_t depth = kDefaultDepth);
 
-  const EditedMenu& Current() const { return states_.back(); }
-  const EditedMenu& Saved() const { return saved_; }
+  const EditedMenu& Current() const { return *states_.back(); }
+  const EditedMenu& Saved() const { return *saved_; }
   // A new state after the current one; an earlier state is dropped beyond the depth.
   void Push(EditedMenu next);
   bool CanUndo() const { return states_.size() > 1; }
   // Back one step; false when there is none.
   bool Undo();
   // Whether saving would write anything.
-  bool Unsaved() const { return !FilesToSave(Current(), saved_).empty(); }
-  void MarkSaved() { saved_ = Current(); }
+  bool Unsaved() const { return states_.back() != saved_ && !FilesToSave(Current(), Saved()).empty(); }
+  void MarkSaved() { saved_ = states_.back(); }
 
  private:
-  std::vector<EditedMenu> states_;
-  EditedMenu saved_;
+  // Shared, so that the saved state costs no copy of a large menu.
+  std::vector<std::shared_ptr<const EditedMenu>> states_;
+  std::shared_ptr<const EditedMenu> saved_;
   size_t depth_;
 };
 
