@@ -1,5 +1,7 @@
 #include "editor/colour_field.h"
 
+#include "platform/system_library.h"
+
 #include <commdlg.h>
 
 #include "editor/system_colours.h"
@@ -64,7 +66,8 @@ std::optional<IntegerColour> ColourField::ChooseOwnColour() {
   dialog.rgbResult = colour_ ? ToColorRef(*colour_) : 0;
   dialog.lpCustColors = customColours_.data();
   dialog.Flags = CC_RGBINIT | CC_FULLOPEN;
-  if (!ChooseColorW(&dialog)) return std::nullopt;
+  const auto chooseColour = Comdlg32().Function<decltype(&ChooseColorW)>("ChooseColorW");
+  if (!chooseColour || !chooseColour(&dialog)) return std::nullopt;
   return IntegerColour{static_cast<uint32_t>(dialog.rgbResult)};
 }
 

@@ -1,7 +1,6 @@
 // The menu editor's program entry: pandor7-edit.exe [MEDIUM_ROOT]
 #include <windows.h>
 #include <commctrl.h>
-#include <shellapi.h>
 
 #include <cstdlib>
 
@@ -29,6 +28,26 @@ std::wstring ProgramFolder() {
   return path.substr(0, path.find_last_of(L'\\'));
 }
 
+// The command line's first argument after the program's name, its quotes
+// taken off: the medium's root, which may hold blanks. Read here, since the
+// shell's parser would load shell32 at start.
+std::wstring FirstArgument(const std::wstring& commandLine) {
+  size_t at = 0;
+  if (!commandLine.empty() && commandLine[0] == L'"') {
+    at = commandLine.find(L'"', 1);
+    at = at == std::wstring::npos ? commandLine.size() : at + 1;
+  } else {
+    while (at < commandLine.size() && commandLine[at] != L' ' && commandLine[at] != L'\t') ++at;
+  }
+  while (at < commandLine.size() && (commandLine[at] == L' ' || commandLine[at] == L'\t')) ++at;
+  std::wstring argument;
+  for (; at < commandLine.size(); ++at) {
+    if (commandLine[at] != L'"') argument += commandLine[at];
+  }
+  while (!argument.empty() && (argument.back() == L' ' || argument.back() == L'\t')) argument.pop_back();
+  return argument;
+}
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
@@ -45,10 +64,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   if (!editor.Create()) return 1;
   ShowWindow(editor.Handle(), show);
 
-  int arguments = 0;
-  wchar_t** argument = CommandLineToArgvW(GetCommandLineW(), &arguments);
-  if (argument && arguments > 1) editor.OpenMedium(argument[1]);
-  LocalFree(argument);
+  const std::wstring medium = FirstArgument(GetCommandLineW());
+  if (!medium.empty()) editor.OpenMedium(medium);
 
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {

@@ -10,6 +10,7 @@
 #include "menu/menu_error.h"
 #include "menu/settings.h"
 #include "platform/file_replacement.h"
+#include "platform/system_library.h"
 #include "platform/text.h"
 
 namespace pandor {
@@ -210,14 +211,17 @@ void EditorWindow::WriteMedium() {
 }
 
 void EditorWindow::DropFiles(HDROP drop) {
+  const auto query = Shell32().Function<decltype(&DragQueryFileW)>("DragQueryFileW");
+  const auto finish = Shell32().Function<decltype(&DragFinish)>("DragFinish");
+  if (!query || !finish) return;
   std::vector<std::wstring> paths;
-  const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+  const UINT count = query(drop, 0xFFFFFFFF, nullptr, 0);
   for (UINT i = 0; i < count; ++i) {
-    std::wstring path(DragQueryFileW(drop, i, nullptr, 0) + 1, L'\0');
-    path.resize(DragQueryFileW(drop, i, path.data(), static_cast<UINT>(path.size())));
+    std::wstring path(query(drop, i, nullptr, 0) + 1, L'\0');
+    path.resize(query(drop, i, path.data(), static_cast<UINT>(path.size())));
     paths.push_back(path);
   }
-  DragFinish(drop);
+  finish(drop);
   if (paths.size() == 1 && IsFolder(paths.front())) {
     if (ConfirmLeaving()) OpenMedium(paths.front());
     return;

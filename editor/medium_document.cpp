@@ -10,6 +10,7 @@
 #include "menu/menu_error.h"
 #include "menu/new_menu.h"
 #include "platform/file_replacement.h"
+#include "platform/system_library.h"
 #include "platform/text.h"
 #include "platform/windows_files.h"
 
@@ -59,7 +60,8 @@ std::wstring Timestamp() {
 
 std::wstring BackupsFolder() {
   wchar_t folder[MAX_PATH] = L"";
-  if (FAILED(SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA | CSIDL_FLAG_CREATE, nullptr, 0, folder))) {
+  const auto folderPath = Shell32().Function<decltype(&SHGetFolderPathW)>("SHGetFolderPathW");
+  if (!folderPath || FAILED(folderPath(nullptr, CSIDL_LOCAL_APPDATA | CSIDL_FLAG_CREATE, nullptr, 0, folder))) {
     GetTempPathW(MAX_PATH, folder);
   }
   return WithoutTrailingSlash(folder) + L"\\Pandor 7\\Sicherungen";

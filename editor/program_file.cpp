@@ -4,20 +4,26 @@
 
 #include <vector>
 
+#include "platform/system_library.h"
+
 namespace pandor {
 
 std::wstring VersionDescriptionOf(const std::wstring& path) {
+  const auto sizeOf = Version().Function<decltype(&GetFileVersionInfoSizeW)>("GetFileVersionInfoSizeW");
+  const auto read = Version().Function<decltype(&GetFileVersionInfoW)>("GetFileVersionInfoW");
+  const auto queryValue = Version().Function<decltype(&VerQueryValueW)>("VerQueryValueW");
+  if (!sizeOf || !read || !queryValue) return L"";
   DWORD ignored = 0;
-  const DWORD size = GetFileVersionInfoSizeW(path.c_str(), &ignored);
+  const DWORD size = sizeOf(path.c_str(), &ignored);
   if (size == 0) return L"";
   std::vector<BYTE> data(size);
-  if (!GetFileVersionInfoW(path.c_str(), 0, size, data.data())) return L"";
+  if (!read(path.c_str(), 0, size, data.data())) return L"";
   struct Translation {
     WORD language, codePage;
   };
   Translation* translations = nullptr;
   UINT length = 0;
-  if (!VerQueryValueW(data.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translations), &length) ||
+  if (!queryValue(data.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translations), &length) ||
       length < sizeof(Translation)) {
     return L"";
   }
@@ -25,7 +31,7 @@ std::wstring VersionDescriptionOf(const std::wstring& path) {
     wchar_t query[96];
     wsprintfW(query, L"\\StringFileInfo\\%04x%04x\\%s", translations[0].language, translations[0].codePage, key);
     wchar_t* value = nullptr;
-    if (VerQueryValueW(data.data(), query, reinterpret_cast<void**>(&value), &length) && length > 1 && value) {
+    if (queryValue(data.data(), query, reinterpret_cast<void**>(&value), &length) && length > 1 && value) {
       std::wstring text(value, wcsnlen(value, length));
       while (!text.empty() && (text.back() == L' ' || text.back() == L'\0')) text.pop_back();
       if (!text.empty()) return text;

@@ -1,5 +1,7 @@
 #include "editor/settings_page.h"
 
+#include "platform/system_library.h"
+
 #include <commctrl.h>
 #include <commdlg.h>
 #include <mmsystem.h>
@@ -656,12 +658,14 @@ void SettingsPage::ListenToSound() {
   StopPlaying();
   // A copy of its own: the sound plays on while the host's may change.
   playing_ = *sound;
-  PlaySoundW(reinterpret_cast<LPCWSTR>(playing_.data()), nullptr, SND_MEMORY | SND_ASYNC | SND_NODEFAULT);
+  if (const auto play = Winmm().Function<decltype(&PlaySoundW)>("PlaySoundW")) {
+    play(reinterpret_cast<LPCWSTR>(playing_.data()), nullptr, SND_MEMORY | SND_ASYNC | SND_NODEFAULT);
+  }
 }
 
 void SettingsPage::StopPlaying() {
   if (playing_.empty()) return;
-  PlaySoundW(nullptr, nullptr, 0);
+  if (const auto play = Winmm().Function<decltype(&PlaySoundW)>("PlaySoundW")) play(nullptr, nullptr, 0);
   playing_.clear();
 }
 

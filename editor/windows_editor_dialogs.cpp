@@ -4,6 +4,7 @@
 #include <ole2.h>
 
 #include "editor/editor_dialogs.h"
+#include "platform/system_library.h"
 #include "platform/text.h"
 
 namespace pandor {
@@ -39,12 +40,17 @@ std::optional<std::wstring> WindowsEditorDialogs::ChooseFolder(HWND owner, const
   info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
   // The dialog of the new style needs OLE on the thread, started only now
   // (a second start only counts up).
-  OleInitialize(nullptr);
-  PIDLIST_ABSOLUTE chosen = SHBrowseForFolderW(&info);
+  const auto startOle = Ole32().Function<decltype(&OleInitialize)>("OleInitialize");
+  const auto freeMemory = Ole32().Function<decltype(&CoTaskMemFree)>("CoTaskMemFree");
+  const auto browse = Shell32().Function<decltype(&SHBrowseForFolderW)>("SHBrowseForFolderW");
+  const auto pathOf = Shell32().Function<decltype(&SHGetPathFromIDListW)>("SHGetPathFromIDListW");
+  if (!startOle || !freeMemory || !browse || !pathOf) return std::nullopt;
+  startOle(nullptr);
+  PIDLIST_ABSOLUTE chosen = browse(&info);
   if (!chosen) return std::nullopt;
   std::wstring path(MAX_PATH, L'\0');
-  const bool named = SHGetPathFromIDListW(chosen, path.data());
-  CoTaskMemFree(chosen);
+  const bool named = pathOf(chosen, path.data());
+  freeMemory(chosen);
   if (!named) return std::nullopt;
   path.resize(wcslen(path.c_str()));
   return path;
@@ -60,7 +66,8 @@ std::optional<std::wstring> WindowsEditorDialogs::ChooseFile(HWND owner, FileKin
   dialog.lpstrFile = path.data();
   dialog.nMaxFile = static_cast<DWORD>(path.size());
   dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER | OFN_NOCHANGEDIR;
-  if (!GetOpenFileNameW(&dialog)) return std::nullopt;
+  const auto open = Comdlg32().Function<decltype(&GetOpenFileNameW)>("GetOpenFileNameW");
+  if (!open || !open(&dialog)) return std::nullopt;
   path.resize(wcslen(path.c_str()));
   return path;
 }

@@ -48,4 +48,14 @@ SystemLibrary& Oleaut32() {
   return library;
 }
 
+SystemLibrary& Comdlg32() {
+  static SystemLibrary library(L"comdlg32.dll");
+  return library;
+}
+
+SystemLibrary& Version() {
+  static SystemLibrary library(L"version.dll");
+  return library;
+}
+
 }  // namespace pandor

@@ -43,5 +43,9 @@ SystemLibrary& Winmm();
 SystemLibrary& Oleacc();
 SystemLibrary& Ole32();
 SystemLibrary& Oleaut32();
+// The common dialogs (GetOpenFileNameW, ChooseColorW) and files' version
+// information (GetFileVersionInfoW), which the editor needs on a command.
+SystemLibrary& Comdlg32();
+SystemLibrary& Version();
 
 }  // namespace pandor

@@ -305,6 +305,43 @@ TEST_F(SmallMenu, FindingsComeWithoutSavingAndLeadToTheirField) {
   EXPECT_EQ(WindowText(Field(L"&Anzeigename:")), "Dame");
 }
 
+TEST_F(SmallMenu, AProgramFromOutsideTheMediumIsCopiedInAndNamedByItsVersionInformation) {
+  // The menu program itself has version information: its FileDescription names it.
+  const std::wstring program = HostPath(PANDOR7_MENU_PROGRAM_FOLDER) + L"\\autorun.exe";
+  SelectText("Einrichten");
+  dialogs_.files.push_back(program);
+  dialogs_.answers.assign({Answer::kYes});  // copy it onto the medium
+  Command(kAddProgram);
+  ASSERT_EQ(dialogs_.errors, std::vector<std::string>{});
+  ASSERT_EQ(dialogs_.questions.size(), 1u);
+  const ProgramEntry added = editor_->Document().Menu().model.programs.Record(3);
+  EXPECT_EQ(added.group, "");
+  EXPECT_EQ(added.runFile, "programme\\autorun.exe");
+  EXPECT_EQ(added.displayName, "Velmar Pandor 7 Autostart-Men\xFC");
+  EXPECT_EQ(added.installedName, "autorun.exe");
+  EXPECT_EQ(FileOnMedium("programme\\autorun.exe"), ReadFileBytes(ToUtf8(program)));
+  EXPECT_EQ(TreeTexts().back(), "Velmar Pandor 7 Autostart-Men\xC3\xBC");
+}
+
+TEST_F(SmallMenu, TabGoesFromTheTreeThroughItsButtonsToTheFormsFieldsInTheirOrder) {
+  SelectText("Schach");
+  SetFocus(editor_->TreeView().Handle());
+  std::vector<std::string> reached;
+  for (int i = 0; i < 12; ++i) {
+    MSG tab{GetFocus(), WM_KEYDOWN, VK_TAB, 0, 0, {0, 0}};
+    editor_->PreTranslateMessage(tab);
+    PumpMessages();
+    wchar_t name[64] = L"";
+    GetClassNameW(GetFocus(), name, 64);
+    reached.push_back(ToUtf8(name) + " " + WindowText(GetFocus()));
+  }
+  EXPECT_EQ(reached, (std::vector<std::string>{
+                         "Button Pro&gramm\xE2\x80\xA6", "Button &Neue Gruppe", "Button &Entfernen",
+                         "Button Nach &oben", "Button Nach &unten", "Button Umbenennen", "SysTabControl32 Seiten",
+                         "Edit Spiele" /* the group box's own edit */, "Edit schach.exe", "Button &Durchsuchen\xE2\x80\xA6", "Edit Schach",
+                         "Edit schach.exe"}));
+}
+
 TEST_F(SmallMenu, WritingAMediumGivesTheLayoutOfAUsbStick) {
   TestFolder stick;
   std::wstring target = Wide(stick.Path());
