@@ -1,6 +1,7 @@
 // The menu editor's program entry: pandor7-edit.exe [MEDIUM_ROOT]
 #include <windows.h>
 #include <commctrl.h>
+#include <imm.h>
 
 #include <cstdlib>
 
@@ -52,6 +53,11 @@ std::wstring FirstArgument(const std::wstring& commandLine) {
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   using namespace pandor;
+  // Only a code page of two-byte characters (Japanese, Chinese, Korean) is
+  // typed through an input method; without one the system makes no IME
+  // window for the editor and, under Wine, doesn't start COM when the first
+  // window activates: a good part of the start.
+  if (!GetSystemMetrics(SM_DBCSENABLED)) ImmDisableIME(static_cast<DWORD>(-1));
   INITCOMMONCONTROLSEX controls{sizeof controls,
                                 ICC_TREEVIEW_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES |
                                     ICC_UPDOWN_CLASS | ICC_STANDARD_CLASSES};

@@ -338,7 +338,7 @@ TEST_F(SmallMenu, TabGoesFromTheTreeThroughItsButtonsToTheFormsFieldsInTheirOrde
   EXPECT_EQ(reached, (std::vector<std::string>{
                          "Button Pro&gramm\xE2\x80\xA6", "Button &Neue Gruppe", "Button &Entfernen",
                          "Button Nach &oben", "Button Nach &unten", "Button Umbenennen", "SysTabControl32 Seiten",
-                         "Edit Spiele" /* the group box's own edit */, "Edit schach.exe", "Button &Durchsuchen\xE2\x80\xA6", "Edit Schach",
+                         "Edit Spiele" /* the combo box's own edit */, "Edit schach.exe", "Button &Durchsuchen\xE2\x80\xA6", "Edit Schach",
                          "Edit schach.exe"}));
 }
 
