@@ -325,7 +325,8 @@ void EditorWindow::Edit(const std::function<void(EditedMenu&)>& change,
 void EditorWindow::Undo() {
   if (!document_) return;
   CommitFields();
-  const NodePlace place = PlaceOf(tree_, std::max(treeView_.SelectedNode(), 0));
+  const int selected = treeView_.SelectedNode();
+  const NodePlace place = selected < 0 ? NodePlace{} : PlaceOf(tree_, selected);
   if (!document_->History().Undo()) {
     SetStatus("Es gibt nichts rückgängig zu machen.");
     return;

@@ -164,6 +164,19 @@ TEST_F(EditorTest, HostileMediaOpenAndEditWithoutHangingAndSaveUnchanged) {
   EXPECT_EQ(FileOnMedium("autorun\\filelist.dat"), list);
 }
 
+TEST_F(EditorTest, ANewMenuWithoutProgramsUndoesItsSettingsStepByStep) {
+  dialogs_.folders.push_back(Root());
+  Command(kNew);
+  Command(kSettings);
+  Type(Field(L"Fenster&\u00fcberschrift:"), L"Meine CD");
+  EXPECT_NE(editor_->Document().Menu().model.settings.Bytes().find("Meine CD"), std::string::npos);
+  Command(kUndo);
+  Command(kUndo);  // nothing left to undo: the new menu as it was made
+  EXPECT_EQ(editor_->Document().Menu().model.settings.Bytes().find("Meine CD"), std::string::npos);
+  EXPECT_TRUE(editor_->Tree().Empty());
+  EXPECT_EQ(dialogs_.errors, std::vector<std::string>{});
+}
+
 struct SmallMenu : EditorTest {
   void SetUp() override {
     EditorTest::SetUp();
