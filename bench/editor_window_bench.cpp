@@ -92,6 +92,12 @@ LRESULT CALLBACK RunnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 }
 
 // The editor's window on a thread of its own, driven from the caller's.
+// Counts the windows it is called for, in the int that `counter` points to.
+BOOL CALLBACK CountWindow(HWND, LPARAM counter) {
+  ++*reinterpret_cast<int*>(counter);
+  return TRUE;
+}
+
 class EditorThread {
  public:
   EditorThread(std::wstring root, std::wstring programFile) : root_(std::move(root)) {
@@ -200,10 +206,9 @@ class EditorThread {
     if (!editor_->OpenMedium(root_)) return false;
     opening_.open = Now() - start;
     // The windows below it, and those on pages not shown (the settings page).
-    const auto count = [](HWND, LPARAM counter) { return ++*reinterpret_cast<int*>(counter), TRUE; };
-    EnumChildWindows(editor_->Handle(), count, reinterpret_cast<LPARAM>(&opening_.windows));
+    EnumChildWindows(editor_->Handle(), CountWindow, reinterpret_cast<LPARAM>(&opening_.windows));
     for (HWND page = GetWindow(editor_->Handle(), GW_CHILD); page; page = GetWindow(page, GW_HWNDNEXT)) {
-      if (!IsWindowVisible(page)) EnumChildWindows(page, count, reinterpret_cast<LPARAM>(&opening_.hiddenWindows));
+      if (!IsWindowVisible(page)) EnumChildWindows(page, CountWindow, reinterpret_cast<LPARAM>(&opening_.hiddenWindows));
     }
     WNDCLASSW runnerClass{};
     runnerClass.lpfnWndProc = RunnerProc;
