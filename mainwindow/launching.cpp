@@ -4,11 +4,6 @@
 #include "platform/program_launcher.h"
 
 namespace pandor {
-namespace {
-
-constexpr INT_PTR kShellSuccessAbove = 32;
-
-}  // namespace
 
 void MainWindow::tvMenuDblClick() { StartSelectedProgram(); }
 
@@ -19,7 +14,7 @@ void MainWindow::StartSelectedProgram() {
   if (!program) return;
   const INT_PTR result = LaunchProgram(services_.shell, services_.installedPrograms, hwnd_, state_.folder.appDir,
                                        program->runFile, program->installedName);
-  if (result <= kShellSuccessAbove) services_.messages.Dialog(kStartFailedText);
+  if (result <= kLastShellError) services_.messages.Dialog(kStartFailedText);
 }
 
 void MainWindow::sbtnExploreClick() { BrowseMedium(services_.shell, hwnd_, state_.folder.appDir); }

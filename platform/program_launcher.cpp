@@ -3,11 +3,6 @@
 #include "menu/menu_folder.h"
 
 namespace pandor {
-namespace {
-
-constexpr INT_PTR kLastShellError = 32;
-
-}  // namespace
 
 INT_PTR LaunchProgram(Shell& shell, InstalledPrograms& installed, HWND owner, const std::string& appDir,
                       const std::string& runFile, const std::string& installedName) {

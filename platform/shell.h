@@ -7,11 +7,14 @@
 
 namespace pandor {
 
+// The shell's results up to this one are failures.
+constexpr INT_PTR kLastShellError = 32;
+
 class Shell {
  public:
   virtual ~Shell() = default;
   // ShellExecuteW with no parameters and the normal show command; all texts in
-  // UTF-8. Returns the shell's result: above 32 means success.
+  // UTF-8. Returns the shell's result: above kLastShellError means success.
   virtual INT_PTR Execute(HWND owner, const std::string& verb, const std::string& file,
                           const std::string& workingFolder) = 0;
 };

@@ -20,6 +20,7 @@
 #include "platform/handle.h"
 #include "platform/program_launcher.h"
 #include "platform/shell.h"
+#include "platform/text.h"
 #include "tests/windows/test_folder.h"
 
 namespace pandor {
@@ -62,13 +63,21 @@ std::string WithoutTrailingBackslash(std::string path) {
 }
 
 // A path as one spelling: long names, lower case, no trailing backslash.
-std::string Canonical(std::string path) {
-  char longName[MAX_PATH * 2];
-  const DWORD size = GetLongPathNameA(path.c_str(), longName, sizeof longName);
-  if (size > 0 && size < sizeof longName) path = longName;
-  path = WithoutTrailingBackslash(path);
-  CharLowerBuffA(path.data(), static_cast<DWORD>(path.size()));
-  return path;
+std::string Canonical(const std::string& path) {
+  std::wstring wide = FromUtf8(path);
+  std::wstring longName(32768, L'\0');
+  const DWORD size = GetLongPathNameW(wide.c_str(), longName.data(), static_cast<DWORD>(longName.size()));
+  if (size > 0 && size < longName.size()) wide = longName.substr(0, size);
+  CharLowerBuffW(wide.data(), static_cast<DWORD>(wide.size()));
+  return WithoutTrailingBackslash(ToUtf8(wide));
+}
+
+// Leaves junk on the stack below us, where the system keeps its buffers
+// during the next calls: a call that uses a buffer it didn't fill then sees
+// junk, not what an earlier call happened to leave there.
+__attribute__((noinline)) void LitterTheStack() {
+  volatile wchar_t junk[64 * 1024];
+  for (volatile wchar_t& character : junk) character = L'~';
 }
 
 ULONGLONG CreationTime(HANDLE process) {
@@ -468,6 +477,22 @@ TEST_F(LaunchTest, DocumentRunFileOpensInItsApplication) {
   EXPECT_GT(Launch("liesmich.p7doc", ""), 32);
 
   ExpectStarted(StartedPrograms(), viewer);
+}
+
+// A medium root deeper than MAX_PATH, as a medium copied into deep folders
+// has: its run file starts, in its folder.
+TEST_F(LaunchTest, RunFileOfAMediumDeeperThanMaxPathStartsInItsFolder) {
+  std::string deep = medium_;
+  while (deep.size() <= MAX_PATH) deep = root_.MakeFolder(deep.substr(root_.Path().size()) + "Ordner mit einem langen Namen");
+  ASSERT_TRUE(CopyFileW(FromUtf8(HelloExe()).c_str(), FromUtf8(deep + kRunFile).c_str(), FALSE)) << deep;
+
+  LitterTheStack();
+  EXPECT_GT(LaunchProgram(shell_, registry_, nullptr, deep, kRunFile, ""), 32);
+
+  const std::vector<Started> started = StartedPrograms();
+  ASSERT_EQ(started.size(), 1u) << "programs started";
+  EXPECT_EQ(Canonical(started[0].program), Canonical(deep + kRunFile));
+  EXPECT_EQ(Canonical(started[0].folder), Canonical(deep));
 }
 
 // ---------------------------------------------------------------------------
