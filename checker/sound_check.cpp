@@ -5,21 +5,6 @@
 #include "menu/wave_file.h"
 
 namespace pandor::check {
-namespace {
-
-const char* ProblemText(WaveFile::Problem problem) {
-  switch (problem) {
-    case WaveFile::Problem::kNotRiffWave: return "ist keine WAV-Datei (kein RIFF/WAVE-Kopf)";
-    case WaveFile::Problem::kNoFormatChunk: return "hat keinen vollständigen „fmt “-Abschnitt";
-    case WaveFile::Problem::kNoDataChunk: return "hat keinen „data“-Abschnitt nach dem „fmt “-Abschnitt";
-    case WaveFile::Problem::kUnplayableFormat: return "hat ein Format, das Windows nicht abspielt";
-    case WaveFile::Problem::kDataCutShort:
-    case WaveFile::Problem::kNone: break;
-  }
-  return "";
-}
-
-}  // namespace
 
 bool CheckStartupSound(const CheckContext& context) {
   const std::string path = StartupSoundPath(context.folder);
@@ -39,7 +24,7 @@ bool CheckStartupSound(const CheckContext& context) {
   const WaveFile wave = ReadWaveFile(*bytes);
   if (wave.CannotOpen()) {
     context.findings.Error(file, 0,
-                           std::string("Der Startklang ") + ProblemText(wave.problem) +
+                           "Der Startklang " + WaveRefusal(wave) +
                                ": das Menü meldet beim Start den Fehlertext des Soundsystems und bleibt stumm.",
                            "msg-sound");
   } else if (wave.problem == WaveFile::Problem::kDataCutShort) {

@@ -1,6 +1,6 @@
 #pragma once
-// The start-up sound as the settings page shows and takes it: what it is, in
-// a few words, and why the menu couldn't open a file.
+// The start-up sound as the settings page shows it: what it is, in a few
+// words.
 
 #include <optional>
 #include <string>
@@ -12,9 +12,5 @@ namespace pandor {
 // "PCM, 22050 Hz, 2 Kanäle, 3,2 s", with a note for a file shorter than its
 // header says; "Kein Startklang" without one. German, UTF-8.
 std::string DescribeStartupSound(const std::optional<std::string>& waveBytes);
-
-// Why the menu couldn't open the file, to follow "Die Datei …" ("ist keine
-// WAV-Datei ..."); empty for a file it opens.
-std::string WaveRefusal(const WaveFile& wave);
 
 }  // namespace pandor

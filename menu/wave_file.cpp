@@ -1,5 +1,7 @@
 #include "menu/wave_file.h"
 
+#include <cstdio>
+
 #include "menu/pictures/little_endian.h"
 
 namespace pandor {
@@ -79,6 +81,39 @@ WaveFile ReadWaveFile(std::string_view file) {
   }
   wave.problem = sawFormat ? WaveFile::Problem::kNoDataChunk : WaveFile::Problem::kNoFormatChunk;
   return wave;
+}
+
+std::string WaveFormatName(uint16_t tag) {
+  switch (tag) {
+    case kPcm: return "PCM";
+    case kMsAdpcm: return "Microsoft ADPCM";
+    case kIeeeFloat: return "Gleitkomma";
+    case kALaw: return "A-law";
+    case kMuLaw: return "µ-law";
+    case kImaAdpcm: return "IMA ADPCM";
+    case kGsm610: return "GSM 6.10";
+    case kMpegLayer3: return "MP3";
+    case kExtensible: return "WAVE-Extensible";
+  }
+  char name[32];
+  std::snprintf(name, sizeof name, "Format 0x%04X", tag);
+  return name;
+}
+
+std::string WaveRefusal(const WaveFile& wave) {
+  switch (wave.problem) {
+    case WaveFile::Problem::kNotRiffWave: return "ist keine WAV-Datei (kein RIFF/WAVE-Kopf)";
+    case WaveFile::Problem::kNoFormatChunk: return "hat keinen vollständigen „fmt “-Abschnitt";
+    case WaveFile::Problem::kNoDataChunk: return "hat keinen „data“-Abschnitt nach dem „fmt “-Abschnitt";
+    case WaveFile::Problem::kUnplayableFormat: {
+      std::string format = WaveFormatName(wave.formatTag);
+      if (wave.bitsPerSample > 0) format += ", " + std::to_string(wave.bitsPerSample) + " Bit";
+      return "hat ein Format (" + format + "), das Windows nicht abspielt";
+    }
+    case WaveFile::Problem::kDataCutShort:
+    case WaveFile::Problem::kNone: break;
+  }
+  return {};
 }
 
 }  // namespace pandor

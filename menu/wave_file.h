@@ -4,6 +4,7 @@
 // format Windows plays itself or through one of the codecs it ships with.
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace pandor {
@@ -30,5 +31,13 @@ struct WaveFile {
 };
 
 WaveFile ReadWaveFile(std::string_view file);
+
+// The format's usual name ("PCM", "MP3"; "Format 0x1234" for one without).
+std::string WaveFormatName(uint16_t tag);
+
+// Why the sound system can't open the file, to follow "Die Datei …" or "Der
+// Startklang …" ("ist keine WAV-Datei ..."); empty for a file it opens.
+// German, UTF-8.
+std::string WaveRefusal(const WaveFile& wave);
 
 }  // namespace pandor

@@ -57,5 +57,19 @@ TEST(WaveFileTest, WhatTheSoundSystemMakesOfTheFile) {
   EXPECT_EQ(shortData.samplesPerSecond, 44100u);
 }
 
+// The checker's finding and the editor's refusal say the same.
+TEST(WaveFileTest, RefusalSaysWhatStopsTheSoundSystem) {
+  EXPECT_EQ(WaveRefusal(ReadWaveFile("")), "ist keine WAV-Datei (kein RIFF/WAVE-Kopf)");
+  EXPECT_EQ(WaveRefusal(ReadWaveFile(Riff(FormatChunk(1, 2, 44100, 16)))),
+            "hat keinen „data“-Abschnitt nach dem „fmt “-Abschnitt");
+  EXPECT_EQ(WaveRefusal(ReadWaveFile(Riff(FormatChunk(0x0161, 2, 44100, 16) + DataChunk(4, 4)))),
+            "hat ein Format (Format 0x0161, 16 Bit), das Windows nicht abspielt");
+  EXPECT_EQ(WaveRefusal(ReadWaveFile(Riff(FormatChunk(0x0161, 2, 44100, 0) + DataChunk(4, 4)))),
+            "hat ein Format (Format 0x0161), das Windows nicht abspielt");
+  EXPECT_EQ(WaveFormatName(0x55), "MP3");
+  EXPECT_EQ(WaveRefusal(ReadWaveFile(Riff(FormatChunk(1, 2, 44100, 16) + DataChunk(1000, 10)))), "")
+      << "a short data chunk plays as far as it goes";
+}
+
 }  // namespace
 }  // namespace pandor

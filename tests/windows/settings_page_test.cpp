@@ -377,7 +377,7 @@ TEST_F(SoundChoiceTest, AFileTheMenuCantOpenIsRefusedWithTheReason) {
   EXPECT_EQ(host_.sound, std::nullopt);
   ASSERT_EQ(host_.errors.size(), 1u);
   EXPECT_EQ(host_.errors[0],
-            "Die Datei „kaputt.wav“ ist keine WAV-Datei (ohne RIFF/WAVE-Kopf): das Menü könnte sie nicht öffnen. "
+            "Die Datei „kaputt.wav“ ist keine WAV-Datei (kein RIFF/WAVE-Kopf): das Menü könnte sie nicht öffnen. "
             "Der Klang wurde nicht übernommen.");
   EXPECT_EQ(TextOf(Info()), "Kein Startklang");
   EXPECT_FALSE(IsWindowEnabled(Titled("A&nhören")));
