@@ -73,6 +73,14 @@ std::string SettingNote(const Settings& settings, const StartUpSetting& setting)
   return {};
 }
 
+std::string VersionNote(const Settings& settings) {
+  if (settings.Empty()) return LineName(kVersionLine) + " fehlt." + kStartStops;
+  const std::string& version = settings.Text(kVersionLine);
+  if (version == kSettingsVersion) return {};
+  return LineName(kVersionLine) + " lautet " + Quoted(version) + ", nicht „" + kSettingsVersion +
+         "“: das Menü meldet, die Datei liege in falscher Version vor, und endet ohne Fenster.";
+}
+
 std::string WelcomeNote(const Settings& settings) {
   if (settings.WelcomeMarkerLine() >= 0) return {};
   return "Die Markierung [HELLO!] fehlt: das Menü zeigt keinen Begrüßungstext. Ein Text hier setzt sie nach "

@@ -13,6 +13,10 @@ namespace pandor {
 
 std::string SettingNote(const Settings& settings, const StartUpSetting& setting);
 
+// The version line's note: missing, or not exactly the version the menu
+// reads, so that the menu ends at once.
+std::string VersionNote(const Settings& settings);
+
 // The welcome text's note: no marker line, so the menu shows none.
 std::string WelcomeNote(const Settings& settings);
 

@@ -39,6 +39,8 @@ constexpr Place kFontName{kFieldLeft, 0, 220, kDropDownHeight};
 constexpr Place kFontSize{kFieldLeft, 0, 50, kFieldHeight};
 constexpr Place kFontSizeSpin{kFieldLeft + 50, 0, 17, kFieldHeight};
 constexpr Place kIconStyle{kFieldLeft, 0, 220, kDropDownHeight};
+constexpr Place kVersion{kFieldLeft, 0, 80, kFieldHeight};
+constexpr Place kSetVersion{kFieldLeft + 86, 0, 130, kButtonHeight};
 constexpr Place kSoundInfo{kFieldLeft, 4, kToRightEdge, 13};
 constexpr Place kChooseSound{kFieldLeft, 0, 110, kButtonHeight};
 constexpr Place kPlaySound{kFieldLeft + 116, 0, 90, kButtonHeight};
@@ -167,6 +169,8 @@ HWND SettingsPage::Create(HWND parent, const RECT& area, int firstId) {
 // ---------------------------------------------------------------- building
 
 void SettingsPage::CreateControls() {
+  BeginGroup("Datei options.dat");
+  AddVersionRow();
   BeginGroup("Fenster");
   AddTextRow(kCaptionLine, "Fenster&überschrift:");
   AddColourRow(kBackgroundColourLine, "&Hintergrundfarbe:");
@@ -277,6 +281,17 @@ void SettingsPage::AddIconStyleRow() {
     SendMessageW(combo, CB_SETITEMDATA, static_cast<WPARAM>(item), style.value);
   }
   AddNote(kIconStyleLine);
+}
+
+// The version line has one right text: shown as it stands, and set to it by
+// the button where it differs.
+void SettingsPage::AddVersionRow() {
+  BeginRow();
+  Add(L"STATIC", L"For&matversion:", SS_LEFT, kLabelPlace, Id(kVersionLine, kLabelPart));
+  Add(L"EDIT", L"", ES_AUTOHSCROLL | ES_READONLY | kFocusable, kVersion, Id(kVersionLine, kMainPart));
+  setVersion_ = Add(L"BUTTON", FromUtf8("Auf „" + std::string(kSettingsVersion) + "“ setzen"),
+                    BS_PUSHBUTTON | BS_NOTIFY | kFocusable, kSetVersion, Id(kVersionLine, kSecondPart));
+  AddNote(kVersionLine);
 }
 
 void SettingsPage::AddSoundRows() {
@@ -437,6 +452,7 @@ void SettingsPage::Refresh() {
   if (!hwnd_) return;
   showing_ = true;
   const Settings settings = shown_.AsSettings();
+  ShowVersion(settings);
   for (const StartUpSetting& setting : StartUpSettings(true)) ShowLine(settings, setting.line);
   LineList welcome = settings.WelcomeLines();
   SetWindowTextIfChanged(fields_[kWelcomeRow], FromAnsi(JoinedLines(welcome)));
@@ -478,6 +494,15 @@ void SettingsPage::ShowLine(const Settings& settings, SettingsLine line) {
   SetNote(line, SettingNote(settings, setting));
 }
 
+void SettingsPage::ShowVersion(const Settings& settings) {
+  const std::string version = settings.Empty() ? std::string() : settings.Text(kVersionLine);
+  SetWindowTextIfChanged(fields_[kVersionLine], FromAnsi(version));
+  const bool right = version == kSettingsVersion;
+  if (right && GetFocus() == setVersion_) SetFocus(fields_[kVersionLine]);
+  EnableWindow(setVersion_, !right);
+  SetNote(kVersionLine, VersionNote(settings));
+}
+
 void SettingsPage::ShowSound() {
   const std::optional<std::string>& sound = host_.StartupSound();
   SetWindowTextW(soundInfo_, FromUtf8(DescribeStartupSound(sound)).c_str());
@@ -501,6 +526,12 @@ void SettingsPage::OnCommand(HWND control, int id, int code) {
   }
   const int row = (id - firstId_) / kIdsPerRow;
   const int part = (id - firstId_) % kIdsPerRow;
+  if (row == kVersionLine) {
+    if (control == setVersion_ && code == BN_CLICKED) {
+      Edit([](SettingsModel& model) { model.SetText(kVersionLine, kSettingsVersion); });
+    }
+    return;
+  }
   if (row == kSoundRow) {
     if (code != BN_CLICKED) return;
     if (part == kMainPart) ChooseSound();
@@ -678,7 +709,7 @@ void SettingsPage::RemoveSound() {
 // ---------------------------------------------------------------- messages
 
 void SettingsPage::FocusLine(int line) {
-  if (line <= kVersionLine) return;
+  if (line < kVersionLine) return;
   const HWND field = line > kIconStyleLine ? fields_[kWelcomeRow] : fields_[static_cast<size_t>(line)];
   if (!field) return;
   ScrollIntoView(field);

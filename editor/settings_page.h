@@ -50,7 +50,7 @@ class SettingsPage {
   // Shows the model (after open, undo, or any edit); sends no edits back while doing so.
   void Show(const SettingsModel& settings);
   // A finding about options.dat line `line` (0-based, as SettingsLine): the page shows that line's control and
-  // focuses it. Lines after 16 are the welcome text's; the version line has no control.
+  // focuses it. Lines after 16 are the welcome text's.
   void FocusLine(int line);
   // Takes what the author typed into a field not yet left, as leaving it would: before saving.
   void CommitEdits();
@@ -94,6 +94,7 @@ class SettingsPage {
   void AddFontNameRow();
   void AddFontSizeRow();
   void AddIconStyleRow();
+  void AddVersionRow();
   void AddSoundRows();
   void AddWelcomeRow();
 
@@ -105,6 +106,7 @@ class SettingsPage {
 
   void Refresh();
   void ShowLine(const Settings& settings, SettingsLine line);
+  void ShowVersion(const Settings& settings);
   void ShowSound();
   void SetNote(int row, const std::string& text);
 
@@ -140,6 +142,7 @@ class SettingsPage {
   std::array<HWND, kRowCount> notes_{};
   std::array<bool, kRowCount> changed_{};  // by the author since it was last shown or taken
   std::array<ColourField, kIconStyleLine + 1> colours_;
+  HWND setVersion_ = nullptr;
   HWND fontSizeSpin_ = nullptr;
   HWND soundInfo_ = nullptr;
   HWND chooseSound_ = nullptr;

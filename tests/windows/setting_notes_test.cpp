@@ -64,6 +64,15 @@ TEST(SettingNotesTest, EachWayALineReadsOtherwise) {
             "Zeile 15 fehlt. Der Start meldet einen Fehler und übergeht die Zeilen danach.");
 }
 
+TEST(SettingNotesTest, VersionNoteForAnyVersionLineButTheOneTheMenuReads) {
+  EXPECT_EQ(VersionNote(With(-1, "")), "");
+  EXPECT_EQ(VersionNote(With(kVersionLine, "\xEF\xBB\xBF" "5600.0")),
+            "Zeile 0 lautet „ï»¿5600.0“, nicht „5600.0“: das Menü meldet, die Datei liege in falscher Version vor, "
+            "und endet ohne Fenster.");
+  EXPECT_EQ(VersionNote(With(kVersionLine, "5600")).rfind("Zeile 0 lautet „5600“, nicht „5600.0“", 0), 0u);
+  EXPECT_EQ(VersionNote(Settings()), "Zeile 0 fehlt. Der Start meldet einen Fehler und übergeht die Zeilen danach.");
+}
+
 TEST(SettingNotesTest, WelcomeNoteOnlyWithoutMarker) {
   EXPECT_NE(WelcomeNote(With(-1, "")), "");
   EXPECT_EQ(WelcomeNote(Settings(LineList{"5600.0", "[HELLO!]"})), "");

@@ -289,6 +289,29 @@ TEST_F(SettingsPageTest, UnreadableLinesShowTheirTextAndStayUntouchedByOtherEdit
   EXPECT_FALSE(NoteShown("Zeile 12"));
 }
 
+TEST_F(SettingsPageTest, AWrongVersionLineIsPointedOutAndSetRightByItsButton) {
+  const std::string odd = "5600.0 \r\n" + OddOptions().substr(OddOptions().find('\n') + 1);
+  Open(odd);
+  const HWND version = Labelled("For&matversion:");
+  const HWND setVersion = Titled("Auf „5600.0“ setzen");
+  EXPECT_EQ(TextOf(version), "5600.0 ");
+  EXPECT_TRUE(NoteShown("Zeile 0 lautet „5600.0 “, nicht „5600.0“"));
+  EXPECT_TRUE(IsWindowEnabled(setVersion));
+  page_->FocusLine(kVersionLine);
+  EXPECT_EQ(GetFocus(), version) << "a finding about the version line goes to it";
+
+  SetFocus(setVersion);
+  Click(setVersion);
+  EXPECT_EQ(host_.edits, 1);
+  SettingsModel expected{odd};
+  expected.SetText(kVersionLine, "5600.0");
+  EXPECT_EQ(host_.model.Bytes(), expected.Bytes()) << "only the version line changes";
+  EXPECT_EQ(TextOf(version), "5600.0");
+  EXPECT_FALSE(NoteShown("Zeile 0"));
+  EXPECT_FALSE(IsWindowEnabled(setVersion)) << "nothing left to set";
+  EXPECT_EQ(GetFocus(), version) << "the focus doesn't stay on a disabled button";
+}
+
 TEST_F(SettingsPageTest, AFontSizeThatIsNoNumberIsRefused) {
   const HWND fontSize = Labelled("Schriftgr&öße in Punkt:");
   EXPECT_EQ(TextOf(fontSize), "10");
@@ -447,7 +470,7 @@ TEST_F(SettingsPageTest, TabOrderIsVisualOrderAndEveryFieldHasALabelAndItsOwnKey
     if (item == first || places.size() > 100) break;
   }
   // Every field, colour button, check box and enabled sound button: nothing left out of the order.
-  EXPECT_EQ(places.size(), 24u);
+  EXPECT_EQ(places.size(), 25u);
   for (size_t i = 1; i < places.size(); ++i) {
     const bool below = places[i].top >= places[i - 1].bottom;
     const bool right = places[i].top < places[i - 1].bottom && places[i].left >= places[i - 1].right;
