@@ -11,6 +11,7 @@ enum Command : int {
   kWriteMedium,
   kExit,
   kUndo,
+  kRedo,
   kAddProgram,
   kAddGroup,
   kRename,

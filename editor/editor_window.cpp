@@ -137,6 +137,7 @@ HMENU EditorWindow::MakeMenuBar() const {
               L"&Datei");
   AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup({
                                  {kUndo, L"&Rückgängig\tStrg+Z"},
+                                 {kRedo, L"&Wiederholen\tStrg+Y"},
                                  {0, nullptr},
                                  {kAddProgram, L"&Programm hinzufügen…\tStrg+P"},
                                  {kAddGroup, L"&Gruppe hinzufügen\tStrg+G"},
@@ -162,7 +163,8 @@ bool EditorWindow::PreTranslateMessage(MSG& message) {
     ACCEL keys[] = {
         {FCONTROL | FVIRTKEY, 'N', kNew},       {FCONTROL | FVIRTKEY, 'O', kOpen},
         {FCONTROL | FVIRTKEY, 'S', kSave},      {FVIRTKEY, VK_F5, kPreview},
-        {FCONTROL | FVIRTKEY, 'Z', kUndo},      {FCONTROL | FVIRTKEY, 'P', kAddProgram},
+        {FCONTROL | FVIRTKEY, 'Z', kUndo},      {FCONTROL | FVIRTKEY, 'Y', kRedo},
+        {FCONTROL | FVIRTKEY, 'P', kAddProgram},
         {FCONTROL | FVIRTKEY, 'G', kAddGroup},  {FALT | FVIRTKEY, VK_UP, kMoveUp},
         {FALT | FVIRTKEY, VK_DOWN, kMoveDown},  {FCONTROL | FVIRTKEY, 'E', kSettings},
         {FCONTROL | FVIRTKEY, 'B', kFindings},
@@ -234,6 +236,7 @@ void EditorWindow::OnCommand(int command) {
     case kWriteMedium: WriteMedium(); break;
     case kExit: PostMessageW(hwnd_, WM_CLOSE, 0, 0); break;
     case kUndo: Undo(); break;
+    case kRedo: Redo(); break;
     case kAddProgram: AddProgram(); break;
     case kAddGroup: AddGroup(); break;
     case kRename: RenameSelected(); break;
@@ -323,24 +326,30 @@ void EditorWindow::Edit(const std::function<void(EditedMenu&)>& change,
 }
 
 void EditorWindow::Undo() {
+  StepThroughHistory(&EditHistory::Undo, "Es gibt nichts rückgängig zu machen.", "Rückgängig gemacht.");
+}
+
+void EditorWindow::Redo() { StepThroughHistory(&EditHistory::Redo, "Es gibt nichts zu wiederholen.", "Wiederholt."); }
+
+void EditorWindow::StepThroughHistory(bool (EditHistory::*step)(), const char* nothingThere, const char* done) {
   if (!document_) return;
   CommitFields();
   const int selected = treeView_.SelectedNode();
   const NodePlace place = selected < 0 ? NodePlace{} : PlaceOf(tree_, selected);
-  if (!document_->History().Undo()) {
-    SetStatus("Es gibt nichts rückgängig zu machen.");
+  if (!(document_->History().*step)()) {
+    SetStatus(nothingThere);
     return;
   }
   tree_ = document_->Menu().model.programs.Tree();
   startupSound_ = document_->BytesOf(kStartupSoundPath);
   ShowState(tree_.Empty() ? -1 : NodeAt(tree_, place));
-  SetStatus("Rückgängig gemacht.");
+  SetStatus(done);
 }
 
 void EditorWindow::ShowState(int selectNode, bool showTree) {
   const bool open = document_.has_value();
   for (const TreeButton& button : kTreeButtons) EnableWindow(GetDlgItem(hwnd_, button.command), open);
-  for (int command : {kSave, kPreview, kWriteMedium, kUndo, kAddProgram, kAddGroup, kRename, kRemove, kMoveUp,
+  for (int command : {kSave, kPreview, kWriteMedium, kUndo, kRedo, kAddProgram, kAddGroup, kRename, kRemove, kMoveUp,
                       kMoveDown, kOutOfGroup}) {
     EnableMenuItem(GetMenu(hwnd_), static_cast<UINT>(command), MF_BYCOMMAND | (open ? MF_ENABLED : MF_GRAYED));
   }

@@ -112,6 +112,9 @@ class EditorWindow : private RecordFormHost, private SettingsPageHost {
   void Edit(const std::function<void(EditedMenu&)>& change, const std::function<int(const MenuTree&)>& select,
             bool keepsTree = false);
   void Undo();
+  void Redo();
+  // Undo or Redo: the state it steps to shown everywhere, the selection at the same place.
+  void StepThroughHistory(bool (EditHistory::*step)(), const char* nothingThere, const char* done);
   void ShowState(int selectNode, bool showTree = true);
   // Takes what the author typed into a field not yet left, on the form and the settings page.
   void CommitFields();

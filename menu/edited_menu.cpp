@@ -52,11 +52,20 @@ EditHistory::EditHistory(EditedMenu current, EditedMenu saved, size_t depth)
 void EditHistory::Push(EditedMenu next) {
   states_.push_back(std::make_shared<const EditedMenu>(std::move(next)));
   if (states_.size() > depth_ + 1) states_.erase(states_.begin());
+  undone_.clear();
 }
 
 bool EditHistory::Undo() {
   if (!CanUndo()) return false;
+  undone_.push_back(std::move(states_.back()));
   states_.pop_back();
+  return true;
+}
+
+bool EditHistory::Redo() {
+  if (!CanRedo()) return false;
+  states_.push_back(std::move(undone_.back()));
+  undone_.pop_back();
   return true;
 }
 

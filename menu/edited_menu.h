@@ -57,11 +57,15 @@ class EditHistory {
 
   const EditedMenu& Current() const { return *states_.back(); }
   const EditedMenu& Saved() const { return *saved_; }
-  // A new state after the current one; an earlier state is dropped beyond the depth.
+  // A new state after the current one; an earlier state is dropped beyond the
+  // depth, and the steps undone before it can't be redone any more.
   void Push(EditedMenu next);
   bool CanUndo() const { return states_.size() > 1; }
   // Back one step; false when there is none.
   bool Undo();
+  bool CanRedo() const { return !undone_.empty(); }
+  // Forward again through the steps undone since the last new state; false when there is none.
+  bool Redo();
   // Whether saving would write anything.
   bool Unsaved() const { return states_.back() != saved_ && !FilesToSave(Current(), Saved()).empty(); }
   void MarkSaved() { saved_ = states_.back(); }
@@ -69,6 +73,7 @@ class EditHistory {
  private:
   // Shared, so that the saved state costs no copy of a large menu.
   std::vector<std::shared_ptr<const EditedMenu>> states_;
+  std::vector<std::shared_ptr<const EditedMenu>> undone_;  // the last undone at the back
   std::shared_ptr<const EditedMenu> saved_;
   size_t depth_;
 };

@@ -69,6 +69,33 @@ TEST(EditHistoryTest, UndoGoesBackStepByStepToTheOpenedMenu) {
   EXPECT_FALSE(history.Undo());
 }
 
+TEST(EditHistoryTest, RedoGoesForwardThroughWhatWasUndoneUntilANewEdit) {
+  EditHistory history(Opened());
+  const auto push = [&](const char* name) {
+    EditedMenu next = history.Current();
+    next.model.programs.SetField(0, RecordField::kDisplayName, name);
+    history.Push(next);
+  };
+  const auto name = [&] { return history.Current().model.programs.Record(0).displayName; };
+  push("Eins");
+  push("Zwei");
+  EXPECT_FALSE(history.Redo()) << "nothing undone yet";
+  ASSERT_TRUE(history.Undo());
+  ASSERT_TRUE(history.Undo());
+  ASSERT_TRUE(history.Redo());
+  EXPECT_EQ(name(), "Eins");
+  ASSERT_TRUE(history.Redo());
+  EXPECT_EQ(name(), "Zwei");
+  EXPECT_FALSE(history.CanRedo());
+
+  ASSERT_TRUE(history.Undo());
+  push("Drei");  // a new edit after an undo: "Zwei" is gone for good
+  EXPECT_FALSE(history.Redo());
+  EXPECT_EQ(name(), "Drei");
+  ASSERT_TRUE(history.Undo());
+  EXPECT_EQ(name(), "Eins");
+}
+
 TEST(EditHistoryTest, KeepsAtMostItsDepthOfEarlierStates) {
   EditHistory history(Opened(), Opened(), 2);
   for (const char* name : {"Eins", "Zwei", "Drei"}) {

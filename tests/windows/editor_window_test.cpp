@@ -131,6 +131,15 @@ TEST_F(EditorTest, TheDemoMediumOpensAndAnEditAndItsUndoLeaveNothingToSave) {
   EXPECT_EQ(TreeTexts(), tree);
   EXPECT_FALSE(editor_->Document().History().Unsaved());
   EXPECT_EQ(WindowText(editor_->Handle()).find('*'), std::string::npos);
+
+  Command(kRedo);
+  const std::vector<std::string> moved = TreeTexts();
+  EXPECT_NE(moved, tree);
+  EXPECT_TRUE(editor_->Document().History().Unsaved());
+  Command(kRedo);  // nothing more to redo
+  EXPECT_EQ(TreeTexts(), moved);
+  Command(kUndo);
+  EXPECT_EQ(TreeTexts(), tree);
 }
 
 // What the menu survives, the editor opens, shows, edits and saves unchanged
